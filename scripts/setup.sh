@@ -1,0 +1,40 @@
+# Shared by ./run and ./test: install what is missing (as root), configure and build.
+# Sourced, not run: it leaves BUILD_DIR set for the caller.
+set -euo pipefail
+
+REQUIRED_PACKAGES=(
+  cmake g++ make pkg-config
+  libgtest-dev libgmock-dev libbenchmark-dev
+  qt6-base-dev libgl-dev
+  fonts-ipafont-gothic fonts-motoya-l-maruberi
+)
+
+missing_packages() {
+  local p
+  for p in "${REQUIRED_PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || echo "$p"
+  done
+}
+
+install_missing() {
+  local missing
+  missing=$(missing_packages)
+  [ -z "$missing" ] && return 0
+  if [ "$(id -u)" -eq 0 ]; then
+    echo "Installing: $missing"
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -qq
+    # shellcheck disable=SC2086
+    apt-get install -y -qq --no-install-recommends $missing
+  else
+    echo "Missing Debian packages (install them as root): $missing" >&2
+    exit 1
+  fi
+}
+
+ROOT_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+BUILD_DIR="$ROOT_DIR/build"
+
+install_missing
+cmake -S "$ROOT_DIR" -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$BUILD_DIR" -j"$(nproc)"

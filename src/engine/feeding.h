@@ -1,0 +1,43 @@
+#pragma once
+// Feeding one item (table choice, deltas, carry, evolution) and the feeding run.
+#include <array>
+#include <string>
+
+#include "engine/display.h"
+#include "engine/mag_state.h"
+#include "engine/messages.h"
+
+namespace toviran {
+
+// Applies the current item FeedName1 from table 1..8; an unknown item changes nothing.
+void ApplyFeedTable(MagState& s, int tableNo, DisplayObserver& d);
+
+// Feeds FeedName1 once and applies the evolution that is due. Class and parity are
+// those selected at the time of the item.
+void FeedAndEvolve(MagState& s, CharacterClass cls, SectionIdParity parity,
+                   DisplayObserver& d);
+void 最終変形(MagState& s, CharacterClass cls, SectionIdParity parity);
+
+enum class FeedMode { Count, Level };
+
+struct FeedSlotInput {
+    std::string item = "モノメイト";  // slot 1: cmbEsa's text; slots 2-4: FeedName2..4
+    std::string countText = "1";      // the count box text as typed
+    bool enabled = false;             // the count box's enabled state (slot 1 always)
+};
+
+struct FeedRequest {
+    FeedMode mode = FeedMode::Count;
+    // In level mode slot 1's count text is the target level.
+    std::array<FeedSlotInput, 4> slots;
+    CharacterClass characterClass = CharacterClass::HU;
+    SectionIdParity parity = SectionIdParity::Even;
+};
+
+enum class FeedOutcome { Fed, NothingToFeed, Refused };
+
+// cmdTake_Click: checks, undo snapshot, the item loop, the history entries, undo enabled.
+FeedOutcome RunFeeding(MagState& s, const FeedRequest& request, Prompter& prompter,
+                       DisplayObserver& d);
+
+}  // namespace toviran

@@ -1,0 +1,16 @@
+#pragma once
+// One level of undo, and the new-mag command.
+#include "engine/display.h"
+#include "engine/mag_state.h"
+
+namespace toviran {
+
+void アンドゥ記憶(MagState& s);
+// cmdUndo_Click: does nothing while undo is disabled.
+void UndoLastAction(MagState& s, DisplayObserver& d);
+// mnuNew_Click.
+void NewMag(MagState& s, DisplayObserver& d);
+// Shows every value of the mag, in the order name, IQ, synchro, the four stats, level.
+void RefreshAll(DisplayObserver& d);
+
+}  // namespace toviran

@@ -1,0 +1,12 @@
+#pragma once
+// Turning a Ver2 mag (a rare mag shown in light red) into the plain Ver1 "マグ".
+#include "engine/display.h"
+#include "engine/mag_state.h"
+#include "engine/messages.h"
+
+namespace toviran {
+
+// lblMag_Click / mnuVer2_Click. Returns true when the mag was converted.
+bool ConvertVer2ToVer1(MagState& s, Prompter& prompter, DisplayObserver& d);
+
+}  // namespace toviran

@@ -1,0 +1,62 @@
+#pragma once
+// Thin interfaces over the desktop services the windows use. Each has a Qt
+// implementation (qt_platform.h) and a fake for tests (fake_platform.h).
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "engine/messages.h"
+
+namespace toviran {
+
+// Message boxes: Prompter::Show shows a modal box and returns true for OK.
+using MessageBoxes = Prompter;
+
+class SystemBeep {
+public:
+    virtual ~SystemBeep() = default;
+    virtual void Beep() = 0;
+};
+
+// A periodic timer whose handler runs on the user-interface thread.
+class PeriodicTimer {
+public:
+    virtual ~PeriodicTimer() = default;
+    virtual void SetInterval(int milliseconds) = 0;
+    virtual void SetEnabled(bool enabled) = 0;
+    virtual bool Enabled() const = 0;
+    virtual void SetHandler(std::function<void()> handler) = 0;
+};
+
+struct SaveDialogRequest {
+    std::string title;        // window title of the dialog
+    std::string initialName;  // file name preset in the dialog (kept between saves)
+    std::string filters;      // Qt filter string, e.g. "text file(*.txt);;All file(*.*)"
+};
+
+// The save-file dialog; nullopt means cancelled. It asks before overwriting.
+class FileDialog {
+public:
+    virtual ~FileDialog() = default;
+    virtual std::optional<std::string> AskSavePath(const SaveDialogRequest& request) = 0;
+};
+
+// Opens an address in the desktop's browser; false when no browser could be started.
+class Browser {
+public:
+    virtual ~Browser() = default;
+    virtual bool Open(const std::string& url) = 0;
+};
+
+// Everything a window may need, handed down from the application.
+struct Platform {
+    MessageBoxes& messages;
+    SystemBeep& beep;
+    FileDialog& fileDialog;
+    Browser& browser;
+    // Timers are created per use (the feed timer owns one).
+    std::function<std::unique_ptr<PeriodicTimer>()> makeTimer;
+};
+
+}  // namespace toviran
