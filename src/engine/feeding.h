@@ -14,8 +14,7 @@ void ApplyFeedTable(MagState& s, int tableNo, DisplayObserver& d);
 
 // Feeds FeedName1 once and applies the evolution that is due. Class and parity are
 // those selected at the time of the item.
-void FeedAndEvolve(MagState& s, CharacterClass cls, SectionIdParity parity,
-                   DisplayObserver& d);
+void FeedAndEvolve(MagState& s, CharacterClass cls, SectionIdParity parity, DisplayObserver& d);
 void 最終変形(MagState& s, CharacterClass cls, SectionIdParity parity);
 
 enum class FeedMode { Count, Level };

@@ -19,7 +19,7 @@ struct Message {
 };
 
 class Prompter {
-public:
+  public:
     virtual ~Prompter() = default;
     // Shows the message; returns true when it was answered with OK.
     virtual bool Show(const Message& message) = 0;

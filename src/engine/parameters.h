@@ -26,7 +26,6 @@ std::string ProgressBoxText(std::string_view typed);
 
 // 反映: refusals, confirmation, undo snapshot, the new values, history restarted, undo
 // enabled. Returns true when applied (the window then closes).
-bool ApplyParameters(MagState& s, const ParameterInput& in, Prompter& prompter,
-                     DisplayObserver& d);
+bool ApplyParameters(MagState& s, const ParameterInput& in, Prompter& prompter, DisplayObserver& d);
 
 }  // namespace toviran

@@ -14,7 +14,7 @@ inline constexpr const char* kAwakeCaption = "レアマグ進化";
 std::span<const std::string_view> SpecialItemNames();
 
 // cmbAwake_Click with the picked entry's text. Returns true when the mag evolved.
-bool UseSpecialItem(MagState& s, std::string_view entry, SectionIdParity parity,
-                    Prompter& prompter, DisplayObserver& d);
+bool UseSpecialItem(MagState& s, std::string_view entry, SectionIdParity parity, Prompter& prompter,
+                    DisplayObserver& d);
 
 }  // namespace toviran

@@ -10,6 +10,8 @@ void アンドゥ記憶(MagState& s);
 void UndoLastAction(MagState& s, DisplayObserver& d);
 // mnuNew_Click.
 void NewMag(MagState& s, DisplayObserver& d);
+// The name decides whether the mag is rare and which colour its name is shown in.
+void MatchRareFlagToName(MagState& s, DisplayObserver& d);
 // Shows every value of the mag, in the order name, IQ, synchro, the four stats, level.
 void RefreshAll(DisplayObserver& d);
 

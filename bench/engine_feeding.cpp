@@ -1,0 +1,48 @@
+// Speed of the feeding run: a 10000-item count-mode run and a level-mode run 5 -> 200.
+#include <benchmark/benchmark.h>
+
+#include "engine/feeding.h"
+
+namespace toviran {
+namespace {
+
+class SilentPrompter : public Prompter {
+  public:
+    bool Show(const Message&) override { return true; }
+};
+
+void BM_CountRun10000(benchmark::State& state) {
+    SilentPrompter prompter;
+    NullDisplay display;
+    FeedRequest r;
+    r.slots[0] = {"トリメイト", "4000", true};
+    r.slots[1] = {"スターアトマイザー", "3000", true};
+    r.slots[2] = {"アンティドート", "3000", true};
+    for (auto _ : state) {
+        MagState s;
+        RunFeeding(s, r, prompter, display);
+        benchmark::DoNotOptimize(s.Level);
+    }
+    state.SetItemsProcessed(state.iterations() * 10000);
+}
+BENCHMARK(BM_CountRun10000);
+
+void BM_LevelRunTo200(benchmark::State& state) {
+    SilentPrompter prompter;
+    NullDisplay display;
+    FeedRequest r;
+    r.mode = FeedMode::Level;
+    r.slots[0] = {"ディメイト", "200", true};
+    std::int64_t items = 0;
+    for (auto _ : state) {
+        MagState s;
+        RunFeeding(s, r, prompter, display);
+        items += s.FeedCount;
+        benchmark::DoNotOptimize(s.Level);
+    }
+    state.SetItemsProcessed(items);
+}
+BENCHMARK(BM_LevelRunTo200);
+
+}  // namespace
+}  // namespace toviran

@@ -1,0 +1,154 @@
+#include <charconv>
+#include <cstdint>
+#include <optional>
+
+#include "engine/carry.h"
+#include "engine/feeding.h"
+#include "engine/undo.h"
+#include "history/history_text.h"
+
+namespace toviran {
+namespace {
+
+constexpr std::int32_t kMaxItemsPerRun = 10000;
+constexpr int kTargetLevelMax = 200;
+
+const Message kTooManyItems{MessageIcon::Information, "マグもおなか、こわすよね",
+                            "えさが多すぎるとおもうんだよ", MessageButtons::Ok};
+const Message kLevelReached{MessageIcon::Information, "すでにそのLvに達してますねぇ",
+                            "Lv設定が変だぜ？", MessageButtons::Ok};
+const Message kLevelTooHigh{MessageIcon::Information, "Lv200までだよ", "Lv設定が変だおー",
+                            MessageButtons::Ok};
+
+// A count box holds digits only; nullopt when its number does not fit 32 bits. An empty
+// box is read as 0 (the window refills it with "1" before a run can see it).
+std::optional<std::int32_t> ParseCount(const std::string& text) {
+    std::int32_t value = 0;
+    if (text.empty()) return 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc() || end != text.data() + text.size() || value < 0) return std::nullopt;
+    return value;
+}
+
+struct CountPlan {
+    std::array<std::int32_t, 4> counts{};  // c1..c4, 0 for a disabled slot
+    std::int32_t total = 0;
+};
+
+// Sums the enabled slots; nullopt when a count or the sum is beyond 32 bits.
+std::optional<CountPlan> PlanCounts(const FeedRequest& r) {
+    CountPlan plan;
+    std::int64_t total = 0;
+    for (std::size_t k = 0; k < r.slots.size(); ++k) {
+        if (k > 0 && !r.slots[k].enabled) continue;
+        const auto count = ParseCount(r.slots[k].countText);
+        if (!count) return std::nullopt;
+        plan.counts[k] = *count;
+        total += *count;
+    }
+    if (total > INT32_MAX) return std::nullopt;
+    plan.total = static_cast<std::int32_t>(total);
+    return plan;
+}
+
+bool SlotEnabled(const FeedRequest& r, std::size_t k) {
+    return k == 0 || r.slots[k].enabled;
+}
+
+// In count mode the current item moves on to the next slot at each slot boundary.
+void SwitchSlot(MagState& s, const FeedRequest& r, const CountPlan& plan, std::int64_t i) {
+    std::int64_t boundary = plan.counts[0];
+    std::string* names[] = {nullptr, &s.FeedName2, &s.FeedName3, &s.FeedName4};
+    for (std::size_t k = 1; k < 4; ++k) {
+        if (SlotEnabled(r, k) && i == boundary + 1) s.FeedName1 = *names[k];
+        boundary += plan.counts[k];
+    }
+}
+
+void RecordSlotForms(MagState& s, const FeedRequest& r, const CountPlan& plan, std::int64_t i) {
+    std::string* forms[] = {&s.SlotFormName1, &s.SlotFormName2, &s.SlotFormName3};
+    std::int64_t boundary = 0;
+    for (std::size_t k = 0; k < 3; ++k) {
+        boundary += plan.counts[k];
+        if (SlotEnabled(r, k) && i == boundary) *forms[k] = s.MagName;
+    }
+}
+
+// えさ履歴: one entry per fed slot, the quantities as typed (level mode: items fed).
+void えさ履歴(MagState& s, const FeedRequest& r, DisplayObserver& d) {
+    std::string quantity = r.slots[0].countText;
+    if (r.mode == FeedMode::Level) quantity = std::to_string(s.FeedCount);
+    s.FeedName1 = r.slots[0].item;
+    s.UndoHistoryText = s.HistoryText;
+    auto append = [&](const std::string& item, const std::string& qty, const std::string& mag) {
+        s.HistoryText += HistoryEntry(r.parity, r.characterClass, item, qty, mag);
+    };
+    if (r.mode == FeedMode::Level) {
+        append(s.FeedName1, quantity, s.MagName);
+    } else {
+        append(s.FeedName1, quantity, s.SlotFormName1);
+        const std::string* items[] = {nullptr, &s.FeedName2, &s.FeedName3, &s.FeedName4};
+        const std::string* forms[] = {nullptr, &s.SlotFormName2, &s.SlotFormName3, &s.MagName};
+        for (std::size_t k = 1; k < 4; ++k) {
+            if (!r.slots[k].enabled) continue;
+            s.FeedName1 = *items[k];
+            append(s.FeedName1, r.slots[k].countText, *forms[k]);
+        }
+    }
+    d.Changed(DisplayItem::HistoryBox, StatKind::Def);
+}
+
+}  // namespace
+
+FeedOutcome RunFeeding(MagState& s, const FeedRequest& r, Prompter& prompter, DisplayObserver& d) {
+    s.FeedName1 = r.slots[0].item;
+    // Slots 2 to 4 feed what their lists last picked.
+    s.FeedName2 = r.slots[1].item;
+    s.FeedName3 = r.slots[2].item;
+    s.FeedName4 = r.slots[3].item;
+
+    CountPlan plan;
+    std::int32_t target = 0;
+    if (r.mode == FeedMode::Count) {
+        const auto counted = PlanCounts(r);
+        if (counted && counted->total < 1) return FeedOutcome::NothingToFeed;
+        if (!counted || counted->total > kMaxItemsPerRun) {
+            prompter.Show(kTooManyItems);
+            return FeedOutcome::Refused;
+        }
+        plan = *counted;
+        s.FeedCount = plan.total;
+    } else {
+        const auto parsed = ParseCount(r.slots[0].countText);
+        if (parsed && s.Level >= *parsed) {
+            prompter.Show(kLevelReached);
+            return FeedOutcome::Refused;
+        }
+        if (!parsed || *parsed > kTargetLevelMax) {
+            prompter.Show(kLevelTooHigh);
+            return FeedOutcome::Refused;
+        }
+        target = *parsed;
+        s.FeedCount = kMaxItemsPerRun;
+    }
+
+    アンドゥ記憶(s);
+    const std::int32_t bound = s.FeedCount;
+    for (std::int32_t i = 1; i <= bound; ++i) {
+        パラメータバック記憶(s);
+        if (r.mode == FeedMode::Count) SwitchSlot(s, r, plan, i);
+        FeedAndEvolve(s, r.characterClass, r.parity, d);
+        if (r.mode == FeedMode::Count) RecordSlotForms(s, r, plan, i);
+        その他処理(s, d);
+        if (r.mode == FeedMode::Level && s.Level >= target) {
+            s.FeedCount = i;
+            break;
+        }
+    }
+    えさ履歴(s, r, d);
+    s.UndoEnabled = true;
+    d.Changed(DisplayItem::UndoButton, StatKind::Def);
+    return FeedOutcome::Fed;
+}
+
+}  // namespace toviran
