@@ -1,0 +1,52 @@
+#pragma once
+// One script line as a value: what the user would do in the program, with the texts
+// exactly as typed.
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "engine/parameters.h"
+#include "engine/types.h"
+
+namespace toviran::sim {
+
+struct SelectClass {
+    CharacterClass value;
+};
+struct SelectParity {
+    SectionIdParity value;
+};
+struct FeedPair {
+    std::string item;
+    std::string countText;
+};
+// Count mode: pair k fills slot k; one to four pairs.
+struct FeedByCount {
+    std::vector<FeedPair> pairs;
+};
+// Level mode: slot 1's item up to the typed target level.
+struct FeedToLevel {
+    std::string item;
+    std::string levelText;
+};
+struct PickRareEntry {
+    std::string entry;
+};
+struct PressUndo {};
+struct StartNewMag {};
+// The parameter window: a name picked from its list and the ten boxes as typed.
+struct SetParameters {
+    ParameterInput typed;
+};
+struct Convert {};
+struct ShowState {};
+struct ShowHistory {};
+struct SaveHistory {
+    std::string path;
+};
+
+using Command =
+    std::variant<SelectClass, SelectParity, FeedByCount, FeedToLevel, PickRareEntry, PressUndo,
+                 StartNewMag, SetParameters, Convert, ShowState, ShowHistory, SaveHistory>;
+
+}  // namespace toviran::sim

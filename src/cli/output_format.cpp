@@ -1,0 +1,70 @@
+#include "cli/output_format.h"
+
+#include <array>
+
+namespace toviran::sim {
+namespace {
+
+// Indexed by MessageIcon.
+constexpr std::array<std::string_view, 4> kIconWords{"none", "information", "exclamation",
+                                                     "question"};
+
+// Indexed by StatKind.
+constexpr std::array<std::string_view, 4> kStatLabels{"def", "pow", "dex", "mind"};
+
+// " def=L/P pow=L/P dex=L/P mind=L/P"
+std::string StatFields(const MagState& state) {
+    std::string fields;
+    for (const StatKind stat : kAllStats) {
+        fields += " " + std::string(kStatLabels[static_cast<std::size_t>(stat)]) + "=" +
+                  std::to_string(StatLevel(state, stat)) + "/" +
+                  std::to_string(StatProgress(state, stat));
+    }
+    return fields;
+}
+
+std::string ColourText(Rgb colour) {
+    return std::to_string(colour.r) + "," + std::to_string(colour.g) + "," +
+           std::to_string(colour.b);
+}
+
+}  // namespace
+
+std::string EscapeLine(std::string_view text) {
+    std::string escaped;
+    escaped.reserve(text.size());
+    for (const char c : text) {
+        switch (c) {
+            case '\\':
+                escaped += "\\\\";
+                break;
+            case '\r':
+                escaped += "\\r";
+                break;
+            case '\n':
+                escaped += "\\n";
+                break;
+            default:
+                escaped += c;
+        }
+    }
+    return escaped;
+}
+
+std::string MessageLine(const Message& message) {
+    return "message " + std::string(kIconWords.at(static_cast<std::size_t>(message.icon))) + " [" +
+           EscapeLine(message.title) + "] " + EscapeLine(message.text);
+}
+
+std::string StateLine(const MagState& state) {
+    return "state name=" + state.MagName + " level=" + std::to_string(state.Level) +
+           " iq=" + std::to_string(state.IQ) + " synchro=" + std::to_string(state.Synchro) +
+           StatFields(state) + " rare=" + (state.RareMagFlag == kTrue ? "1" : "0") +
+           " colour=" + ColourText(state.NameColour) + " undo=" + (state.UndoEnabled ? "1" : "0");
+}
+
+std::string HistoryLine(const MagState& state) {
+    return "history " + EscapeLine(state.HistoryText);
+}
+
+}  // namespace toviran::sim

@@ -1,0 +1,21 @@
+#pragma once
+// The simulator's output lines: messages, the state line and the history line.
+#include <string>
+#include <string_view>
+
+#include "engine/mag_state.h"
+#include "engine/messages.h"
+
+namespace toviran::sim {
+
+// Keeps a text on one output line: "\" becomes "\\", CR "\r" and LF "\n".
+std::string EscapeLine(std::string_view text);
+
+// "message ICON [TITLE] TEXT"
+std::string MessageLine(const Message& message);
+// "state name=... undo=0|1"
+std::string StateLine(const MagState& state);
+// "history TEXT"
+std::string HistoryLine(const MagState& state);
+
+}  // namespace toviran::sim

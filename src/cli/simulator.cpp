@@ -1,0 +1,114 @@
+#include "cli/simulator.h"
+
+#include <variant>
+
+#include "cli/output_format.h"
+#include "engine/parameters.h"
+#include "engine/rare_evolution.h"
+#include "engine/undo.h"
+#include "history/conversion.h"
+#include "history/history_file.h"
+
+namespace toviran::sim {
+namespace {
+
+// The item field that each slot's combo box writes when an entry is picked.
+constexpr std::array<std::string MagState::*, 4> kFeedNameFields{
+    &MagState::FeedName1, &MagState::FeedName2, &MagState::FeedName3, &MagState::FeedName4};
+
+}  // namespace
+
+Simulator::Simulator(std::ostream& out) : out_(out), prompter_(out) {
+    slots_[0].enabled = true;  // slot 1 has no check box of its own
+}
+
+void Simulator::Execute(const Command& command) {
+    std::visit([this](const auto& c) { Do(c); }, command);
+}
+
+void Simulator::Do(const SelectClass& command) {
+    class_ = command.value;
+}
+
+void Simulator::Do(const SelectParity& command) {
+    parity_ = command.value;
+}
+
+void Simulator::PickItem(std::size_t slot, const std::string& item) {
+    slots_[slot].item = item;
+    state_.*kFeedNameFields[slot] = item;
+}
+
+void Simulator::Feed(FeedMode mode) {
+    FeedRequest request;
+    request.mode = mode;
+    request.slots = slots_;
+    request.characterClass = class_;
+    request.parity = parity_;
+    RunFeeding(state_, request, prompter_, display_);
+}
+
+// Pair k fills slot k and checks its box; the chain of check boxes then enables slots
+// 1..k and leaves the rest disabled.
+void Simulator::Do(const FeedByCount& command) {
+    for (std::size_t k = 0; k < slots_.size(); ++k) {
+        const bool used = k < command.pairs.size();
+        if (used) {
+            PickItem(k, command.pairs[k].item);
+            slots_[k].countText = command.pairs[k].countText;
+        }
+        slots_[k].enabled = k == 0 || used;
+    }
+    Feed(FeedMode::Count);
+}
+
+// Level mode unchecks slot 2's box, which disables slots 2 to 4; slot 1's count box
+// holds the target level.
+void Simulator::Do(const FeedToLevel& command) {
+    PickItem(0, command.item);
+    slots_[0].countText = command.levelText;
+    for (std::size_t k = 1; k < slots_.size(); ++k) slots_[k].enabled = false;
+    Feed(FeedMode::Level);
+}
+
+void Simulator::Do(const PickRareEntry& command) {
+    UseSpecialItem(state_, command.entry, parity_, prompter_, display_);
+}
+
+void Simulator::Do(const PressUndo&) {
+    UndoLastAction(state_, display_);
+}
+
+void Simulator::Do(const StartNewMag&) {
+    NewMag(state_, display_);
+}
+
+// Typing into the parameter window's boxes goes through their text rules first (a
+// progress above 99 becomes 99), as it does in the window.
+void Simulator::Do(const SetParameters& command) {
+    ParameterInput typed = command.typed;
+    for (std::string& text : typed.levelText) text = LevelBoxText(text);
+    for (std::string& text : typed.progressText) text = ProgressBoxText(text);
+    typed.iqText = LevelBoxText(typed.iqText);
+    typed.synchroText = LevelBoxText(typed.synchroText);
+    ApplyParameters(state_, typed, prompter_, display_);
+}
+
+void Simulator::Do(const Convert&) {
+    ConvertVer2ToVer1(state_, prompter_, display_);
+}
+
+void Simulator::Do(const ShowState&) {
+    out_ << StateLine(state_) << '\n';
+}
+
+void Simulator::Do(const ShowHistory&) {
+    out_ << HistoryLine(state_) << '\n';
+}
+
+void Simulator::Do(const SaveHistory& command) {
+    const SaveResult result = SaveHistoryFile(command.path, state_.HistoryText);
+    if (!result.ok) prompter_.Show(SaveFailureMessage(command.path, result));
+}
+
+}  // namespace toviran::sim
