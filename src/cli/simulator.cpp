@@ -10,13 +10,7 @@
 #include "history/history_file.h"
 
 namespace toviran::sim {
-namespace {
-
-// The item field that each slot's combo box writes when an entry is picked.
-constexpr std::array<std::string MagState::*, 4> kFeedNameFields{
-    &MagState::FeedName1, &MagState::FeedName2, &MagState::FeedName3, &MagState::FeedName4};
-
-}  // namespace
+namespace {}  // namespace
 
 Simulator::Simulator(std::ostream& out) : out_(out), prompter_(out) {
     slots_[0].enabled = true;  // slot 1 has no check box of its own
@@ -34,11 +28,6 @@ void Simulator::Do(const SelectParity& command) {
     parity_ = command.value;
 }
 
-void Simulator::PickItem(std::size_t slot, const std::string& item) {
-    slots_[slot].item = item;
-    state_.*kFeedNameFields[slot] = item;
-}
-
 void Simulator::Feed(FeedMode mode) {
     FeedRequest request;
     request.mode = mode;
@@ -54,7 +43,7 @@ void Simulator::Do(const FeedByCount& command) {
     for (std::size_t k = 0; k < slots_.size(); ++k) {
         const bool used = k < command.pairs.size();
         if (used) {
-            PickItem(k, command.pairs[k].item);
+            slots_[k].item = command.pairs[k].item;
             slots_[k].countText = command.pairs[k].countText;
         }
         slots_[k].enabled = k == 0 || used;
@@ -65,7 +54,7 @@ void Simulator::Do(const FeedByCount& command) {
 // Level mode unchecks slot 2's box, which disables slots 2 to 4; slot 1's count box
 // holds the target level.
 void Simulator::Do(const FeedToLevel& command) {
-    PickItem(0, command.item);
+    slots_[0].item = command.item;
     slots_[0].countText = command.levelText;
     for (std::size_t k = 1; k < slots_.size(); ++k) slots_[k].enabled = false;
     Feed(FeedMode::Level);

@@ -34,8 +34,6 @@ class Simulator {
     void Do(const ShowHistory& command);
     void Do(const SaveHistory& command);
 
-    // Picks `item` in slot k's combo box (0-based), as its click handler records it.
-    void PickItem(std::size_t slot, const std::string& item);
     void Feed(FeedMode mode);
 
     std::ostream& out_;
