@@ -103,18 +103,6 @@ FinalColumn FinalColumnFor(const MagState& s, CharacterClass cls, SectionIdParit
     return odd ? kFoOdd : kFoEven;
 }
 
-void FirstEvolution(MagState& s, CharacterClass cls) {
-    s.MagName = kFirstForm[static_cast<int>(cls)];
-}
-
-void SecondEvolution(MagState& s) {
-    for (const auto& line : kSecond) {
-        if (s.MagName != line.from) continue;
-        if (const char* to = line.to[CurrentOrdering(s)]) s.MagName = to;
-        return;
-    }
-}
-
 // Adds a delta to IQ or synchro without wrapping; the clamp after the item brings an
 // out-of-range value (for instance one typed into the parameter window) back in range.
 void AddSaturating(std::int16_t& value, int delta) {
@@ -138,6 +126,18 @@ void ApplyFeedTable(MagState& s, int tableNo, DisplayObserver& d) {
     }
     AddSaturating(s.IQ, delta.iq);
     AddSaturating(s.Synchro, delta.synchro);
+}
+
+void FirstEvolution(MagState& s, CharacterClass cls) {
+    s.MagName = kFirstForm[static_cast<int>(cls)];
+}
+
+void SecondEvolution(MagState& s) {
+    for (const auto& line : kSecond) {
+        if (s.MagName != line.from) continue;
+        if (const char* to = line.to[CurrentOrdering(s)]) s.MagName = to;
+        return;
+    }
 }
 
 void 最終変形(MagState& s, CharacterClass cls, SectionIdParity parity) {

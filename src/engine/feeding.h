@@ -16,6 +16,9 @@ void ApplyFeedTable(MagState& s, int tableNo, DisplayObserver& d);
 // those selected at the time of the item.
 void FeedAndEvolve(MagState& s, CharacterClass cls, SectionIdParity parity, DisplayObserver& d);
 void 最終変形(MagState& s, CharacterClass cls, SectionIdParity parity);
+// The evolutions at level 10 (to the class form) and 35 (by the class form's line).
+void FirstEvolution(MagState& s, CharacterClass cls);
+void SecondEvolution(MagState& s);
 
 enum class FeedMode { Count, Level };
 

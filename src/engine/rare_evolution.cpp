@@ -57,6 +57,15 @@ constexpr auto kEntryNames = [] {
     return names;
 }();
 
+constexpr auto kInfos = [] {
+    std::array<SpecialItemInfo, std::size(kSpecialItems)> infos{};
+    for (std::size_t i = 0; i < infos.size(); ++i) {
+        const auto& item = kSpecialItems[i];
+        infos[i] = {item.entry, item.evenName, item.oddName, item.colour, item.usage};
+    }
+    return infos;
+}();
+
 const Message kAlreadyRare{MessageIcon::Information, "もう進化しちゃっているんだよ",
                            "その進化は無理っす", MessageButtons::Ok};
 
@@ -64,6 +73,10 @@ const Message kAlreadyRare{MessageIcon::Information, "もう進化しちゃっ�
 
 std::span<const std::string_view> SpecialItemNames() {
     return kEntryNames;
+}
+
+std::span<const SpecialItemInfo> SpecialItemInfos() {
+    return kInfos;
 }
 
 bool UseSpecialItem(MagState& s, std::string_view entry, SectionIdParity parity, Prompter& prompter,

@@ -13,6 +13,16 @@ inline constexpr const char* kAwakeCaption = "レアマグ進化";
 
 std::span<const std::string_view> SpecialItemNames();
 
+// What a special item gives, for the reference chart.
+struct SpecialItemInfo {
+    std::string_view entry;
+    std::string_view evenName;  // the name with an even section ID
+    std::string_view oddName;   // the name with an odd section ID
+    Rgb colour;
+    std::string_view usage;  // the usage text, which states the condition
+};
+std::span<const SpecialItemInfo> SpecialItemInfos();
+
 // cmbAwake_Click with the picked entry's text. Returns true when the mag evolved.
 bool UseSpecialItem(MagState& s, std::string_view entry, SectionIdParity parity, Prompter& prompter,
                     DisplayObserver& d);
