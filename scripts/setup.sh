@@ -7,6 +7,7 @@ REQUIRED_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libgl-dev
   fonts-ipafont-gothic fonts-motoya-l-maruberi
+  desktop-file-utils
 )
 
 missing_packages() {
