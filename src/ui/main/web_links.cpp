@@ -1,0 +1,67 @@
+#include "ui/main/web_links.h"
+
+#include <QString>
+#include <QUrl>
+#include <array>
+#include <system_error>
+
+#include "ui/main/main_messages.h"
+
+namespace toviran {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::array<WebLink, 2> kWebLinks{{
+    {"使い方マニュアル", "manual/index.html"},
+    {"マグ進化早見表", "mag-chart.html"},
+}};
+
+// How far above the program's folder the pages are looked for: an installed program
+// lies in bin/ next to share/, a built one in build/src/app/ below the source tree.
+constexpr int kSearchLevels = 4;
+// Where the pages lie under such a folder: installed or generated, and in the sources.
+constexpr std::array<std::string_view, 2> kPageFolders{"share/toviran", "docs"};
+
+bool IsFile(const fs::path& p) {
+    std::error_code ignored;
+    return fs::is_regular_file(p, ignored);
+}
+
+std::string FileUrl(const fs::path& page) {
+    return QUrl::fromLocalFile(QString::fromStdString(page.string())).toString().toStdString();
+}
+
+}  // namespace
+
+std::span<const WebLink, 2> WebLinks() {
+    return kWebLinks;
+}
+
+std::optional<fs::path> FindPage(const fs::path& programDir, std::string_view pageFile) {
+    fs::path dir = programDir;
+    for (int level = 0; level < kSearchLevels; ++level) {
+        for (std::string_view folder : kPageFolders) {
+            const fs::path candidate = dir / folder / pageFile;
+            if (IsFile(candidate)) return candidate.lexically_normal();
+        }
+        if (!dir.has_relative_path()) break;  // reached the root
+        dir = dir.parent_path();
+    }
+    return std::nullopt;
+}
+
+bool OpenWebLink(const WebLink& link, const fs::path& programDir, Browser& browser,
+                 Prompter& prompter) {
+    const std::optional<fs::path> page = FindPage(programDir, link.pageFile);
+    if (!page) {
+        prompter.Show(PageMissingMessage(link.caption));
+        return false;
+    }
+    const std::string address = FileUrl(*page);
+    if (browser.Open(address)) return true;
+    prompter.Show(NoBrowserMessage(address));
+    return false;
+}
+
+}  // namespace toviran
