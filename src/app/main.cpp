@@ -1,0 +1,18 @@
+// TOVIRAN: the mag growth simulator's window program.
+#include <QApplication>
+
+#include "engine/mag_state.h"
+#include "platform/qt_platform.h"
+#include "ui/main/main_window.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("TOVIRAN"));
+
+    toviran::MagState state;  // the one mag record, shared by every window
+    toviran::QtPlatform platform;
+    toviran::frmMain window(state, platform.platform());
+    platform.SetMainWindow(&window);
+    window.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,72 @@
+#pragma once
+// The desktop services on Qt: message boxes, beep, timer, save dialog and browser.
+#include <QPointer>
+#include <QWidget>
+#include <memory>
+
+#include "platform/platform.h"
+
+class QTimer;
+
+namespace toviran {
+
+class QtMessageBoxes final : public MessageBoxes {
+  public:
+    // Boxes are modal to `parent` when it is set (the main window), else to the app.
+    void SetParent(QWidget* parent) { parent_ = parent; }
+    bool Show(const Message& message) override;
+
+  private:
+    QPointer<QWidget> parent_;
+};
+
+class QtSystemBeep final : public SystemBeep {
+  public:
+    void Beep() override;
+};
+
+class QtPeriodicTimer final : public PeriodicTimer {
+  public:
+    QtPeriodicTimer();
+    ~QtPeriodicTimer() override;
+    void SetInterval(int milliseconds) override;
+    void SetEnabled(bool enabled) override;
+    bool Enabled() const override;
+    void SetHandler(std::function<void()> handler) override;
+
+  private:
+    std::unique_ptr<QTimer> timer_;
+    std::function<void()> handler_;
+};
+
+class QtFileDialog final : public FileDialog {
+  public:
+    void SetParent(QWidget* parent) { parent_ = parent; }
+    std::optional<std::string> AskSavePath(const SaveDialogRequest& request) override;
+
+  private:
+    QPointer<QWidget> parent_;
+};
+
+class QtBrowser final : public Browser {
+  public:
+    bool Open(const std::string& url) override;
+};
+
+// The program's set of Qt services; `platform()` hands them to the windows.
+class QtPlatform {
+  public:
+    QtPlatform();
+    Platform& platform() { return platform_; }
+    // Dialogs and message boxes are made modal to this window.
+    void SetMainWindow(QWidget* window);
+
+  private:
+    QtMessageBoxes messages_;
+    QtSystemBeep beep_;
+    QtFileDialog fileDialog_;
+    QtBrowser browser_;
+    Platform platform_;
+};
+
+}  // namespace toviran

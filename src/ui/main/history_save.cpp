@@ -1,0 +1,19 @@
+#include "ui/main/history_save.h"
+
+#include "history/history_file.h"
+
+namespace toviran {
+
+bool HistorySaver::FileNewSave(const std::function<std::string()>& boxText) {
+    const SaveDialogRequest request{kSaveDialogTitle,
+                                    saveFileName_.empty() ? kSaveDialogPreset : saveFileName_,
+                                    kSaveDialogFilters};
+    const auto path = dialog_.AskSavePath(request);
+    if (!path) return false;
+    saveFileName_ = *path;
+    const SaveResult result = SaveHistoryFile(saveFileName_, boxText());
+    if (!result.ok) messages_.Show(SaveFailureMessage(saveFileName_, result));
+    return result.ok;
+}
+
+}  // namespace toviran

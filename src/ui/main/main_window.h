@@ -1,0 +1,80 @@
+#pragma once
+// frmMain: the program's main window. It shows the one MagState, turns the feed-slot
+// inputs into feeding runs, and redraws exactly what the engine reports as changed.
+#include <QMainWindow>
+#include <QPointer>
+#include <functional>
+#include <vector>
+
+#include "engine/display.h"
+#include "engine/mag_state.h"
+#include "platform/platform.h"
+#include "ui/main/engine_feeding.h"
+#include "ui/main/history_save.h"
+#include "ui/main/history_window.h"
+#include "ui/main/main_controls.h"
+
+namespace toviran {
+
+class frmMain final : public QMainWindow, public DisplayObserver {
+  public:
+    // Form_Load: puts `state` to the start values that the design's captions show.
+    frmMain(MagState& state, Platform& platform, QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    void Changed(DisplayItem item, StatKind stat) override;
+
+    MagState& state() { return state_; }
+    Platform& platform() { return platform_; }
+    const MainControls& controls() const { return c_; }
+
+    // The inputs of a feeding run as the controls hold them now.
+    FeedRequest CurrentFeedRequest() const;
+    CharacterClass SelectedClass() const;
+    SectionIdParity SelectedParity() const;
+
+    // Event handlers, also for code that acts as the user would.
+    void cmdTake_Click();
+    void cmdUndo_Click();
+    void cmbAwake_Click(int index);
+    void lblMag_Click();  // also mnuVer2_Click
+    void mnuNew_Click();
+    void mnuSave_Click();
+    void ローテーション();
+
+    // The history window: created on first use (hidden), unloaded when switched off.
+    frmRireki* RirekiWindow();
+    frmRireki* ExistingRirekiWindow() const { return rireki_; }
+    void えさ履歴ウインドウの表示();
+    const std::string& SaveFileName() const { return saver_.SaveFileName(); }
+
+    // Closing the window: `guard` may refuse it; `handler`s run once it closes, after
+    // the history window has been unloaded.
+    void SetCloseGuard(std::function<bool()> guard) { closeGuard_ = std::move(guard); }
+    void AddUnloadHandler(std::function<void()> handler) {
+        unloadHandlers_.push_back(std::move(handler));
+    }
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void ConnectHandlers();
+    void ConnectSlot(std::size_t index);
+    void SetMode(FeedMode mode);
+    void chkRireki_Click();
+    void mnuEsaRireki_Click();
+    void UnloadRireki();
+    void ShowName();
+    void ShowStatProgress(StatKind stat);
+
+    MagState& state_;
+    Platform& platform_;
+    MainControls c_;
+    QPointer<frmRireki> rireki_;
+    HistorySaver saver_;
+    std::function<bool()> closeGuard_;
+    std::vector<std::function<void()>> unloadHandlers_;
+};
+
+}  // namespace toviran

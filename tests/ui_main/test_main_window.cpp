@@ -1,0 +1,346 @@
+// The main window driven through its real widgets, with the desktop services faked.
+#include <QApplication>
+#include <QClipboard>
+#include <QtTest>
+
+#include "engine/undo.h"
+#include "platform/fake_platform.h"
+#include "ui/main/count_text.h"
+#include "ui/main/main_window.h"
+#include "ui/main/slot_rotation.h"
+
+using namespace toviran;
+
+namespace {
+
+constexpr const char* kLargestCount = "2147483647";
+
+QString Q(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+QColor TextColour(const QWidget* w) {
+    return w->palette().color(QPalette::WindowText);
+}
+
+// A window over its own mag and fakes, shown on the offscreen screen.
+struct Fixture {
+    Fixture() : window(state, fakes.platform()) { window.show(); }
+    const MainControls& c() const { return window.controls(); }
+    const FeedSlotControls& slot(int i) const { return c().feedSlots[static_cast<std::size_t>(i)]; }
+    // Makes the mag as given and shows it, as the parameter window would.
+    void SetMag(const char* name, int def, int pow, int dex, int mind) {
+        state.MagName = name;
+        state.DefLevel = static_cast<std::int16_t>(def);
+        state.PowLevel = static_cast<std::int16_t>(pow);
+        state.DexLevel = static_cast<std::int16_t>(dex);
+        state.MindLevel = static_cast<std::int16_t>(mind);
+        state.Level = static_cast<std::int16_t>(def + pow + dex + mind);
+        MatchRareFlagToName(state, window);
+        RefreshAll(window);
+    }
+    // The labels and bars against the mag they should show.
+    // Bars not redrawn since start still show their 15-twip design fill.
+    void ExpectDisplayMatchesState(bool barsRedrawn = true) const {
+        QCOMPARE(c().lblMag->text().toStdString(), state.MagName);
+        QCOMPARE(c().lblLv->text(), QString::number(state.Level));
+        QCOMPARE(c().lblIQ->text(), QString::number(state.IQ));
+        QCOMPARE(c().lblシンクロ->text(), QString::number(state.Synchro));
+        for (StatKind k : kAllStats) {
+            const StatRowControls& row = c().stats[static_cast<std::size_t>(k)];
+            QCOMPARE(row.level->text(), QString::number(StatLevel(state, k)));
+            QCOMPARE(row.progress->text(), QString::number(StatProgress(state, k)));
+            const float fill = barsRedrawn ? BarFillWidth(1000, StatProgress(state, k)) : 15.0f;
+            QCOMPARE(row.bar->fillTwips(), fill);
+            QCOMPARE(row.bar->fill()->width(), static_cast<int>(row.bar->fillTwips()) / 15);
+        }
+        QCOMPARE(c().cmdUndo->isEnabled(), state.UndoEnabled);
+    }
+
+    FakePlatform fakes;
+    MagState state;
+    frmMain window;
+};
+
+bool SlotUsable(const FeedSlotControls& s) {
+    const bool on = s.count->isEnabled();
+    // The four controls of a slot are always switched together.
+    if (s.item->isEnabled() != on || s.plus->isEnabled() != on || s.minus->isEnabled() != on)
+        qFatal("slot controls out of step");
+    return on;
+}
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void startsAsDesigned() {
+        Fixture f;
+        QCOMPARE(f.window.windowTitle(), Q("マグ育成シミュレータ TOVIRAN Ver2"));
+        QCOMPARE(f.c().client->size(), QSize(488, 232));
+        QVERIFY(f.c().lblTitle->isVisible() && f.c().lblTitle3->isVisible());
+        QVERIFY(!f.c().lblTimer->isVisible() && !f.c().cmdTimer->isVisible());
+        for (QWidget* hidden : {f.c().chkTimer, f.c().chkMag, f.c().chkRireki})
+            QVERIFY(!hidden->isVisible());
+        QCOMPARE(f.c().lblMag->text(), Q("マグ"));
+        f.ExpectDisplayMatchesState(false);
+        QCOMPARE(f.c().stats[0].bar->fill()->width(), 1);  // 15 twips until first redraw
+        QVERIFY(f.c().optKazu->isChecked() && f.c().optHun->isChecked() &&
+                f.c().optID0->isChecked());
+        QVERIFY(SlotUsable(f.slot(0)));
+        for (int i = 1; i < 4; ++i) QVERIFY(!SlotUsable(f.slot(i)));
+        QVERIFY(f.slot(1).check->isEnabled());
+        QVERIFY(!f.slot(2).check->isEnabled() && !f.slot(3).check->isEnabled());
+        QCOMPARE(f.slot(2).item->currentText(), Q("モノメイト"));
+        QCOMPARE(f.slot(2).item->count(), 11);
+        QCOMPARE(f.c().cmbAwake->currentText(), Q("レアマグ進化"));
+        // Every control is reachable by its name, at its design place.
+        QCOMPARE(f.window.findChild<QWidget*>("picMIND2"), f.c().stats[3].bar->fill());
+        QCOMPARE(f.window.findChild<QLabel*>("lbl100(1)")->geometry().top(), 1080 / 15);
+        QCOMPARE(f.window.findChild<QWidget*>("cmdMinus3")->geometry(), QRect(464, 161, 9, 9));
+        QCOMPARE(f.window.findChild<QAction*>("mnuTimer")->shortcut(), QKeySequence("Ctrl+T"));
+        QVERIFY(f.window.findChild<QAction*>("mnuEsaRireki")->isCheckable());
+    }
+
+    void slotOneCannotBeSwitchedOff() {
+        Fixture f;
+        QCheckBox* chk1 = f.slot(0).check;
+        QTest::mouseClick(chk1, Qt::LeftButton);
+        QVERIFY(chk1->isChecked());
+        chk1->setChecked(false);
+        QVERIFY(chk1->isChecked());
+    }
+
+    // The chain for every combination of the three boxes, each of them also grey.
+    void slotChainFollowsTheBoxes() {
+        const CheckValue values[] = {CheckValue::Unchecked, CheckValue::Checked, CheckValue::Grey};
+        const SlotEnabling before{true, false, {true, false, true}};
+        for (CheckValue v2 : values) {
+            for (CheckValue v3 : values) {
+                for (CheckValue v4 : values) {
+                    const SlotEnabling e = ローテーション(v2, v3, v4, before);
+                    const bool on2 = v2 == CheckValue::Checked;
+                    const bool on3 = on2 && v3 == CheckValue::Checked;
+                    if (v2 == CheckValue::Grey) {
+                        QCOMPARE(e, before);
+                        continue;
+                    }
+                    QCOMPARE(e.slotEnabled[0], on2);
+                    QCOMPARE(e.chk3, on2);
+                    if (on2 && v3 == CheckValue::Grey) {
+                        QCOMPARE(e.chk4, before.chk4);
+                        QCOMPARE(e.slotEnabled[1], before.slotEnabled[1]);
+                        QCOMPARE(e.slotEnabled[2], before.slotEnabled[2]);
+                        continue;
+                    }
+                    QCOMPARE(e.chk4, on3);
+                    QCOMPARE(e.slotEnabled[1], on3);
+                    const bool grey4 = on3 && v4 == CheckValue::Grey;
+                    QCOMPARE(e.slotEnabled[2],
+                             grey4 ? before.slotEnabled[2] : on3 && v4 == CheckValue::Checked);
+                }
+            }
+        }
+    }
+
+    void slotChainOnTheWindow() {
+        Fixture f;
+        f.slot(3).check->setChecked(true);  // disabled boxes keep their value
+        f.slot(1).check->setChecked(true);
+        QVERIFY(SlotUsable(f.slot(1)) && !SlotUsable(f.slot(2)) && !SlotUsable(f.slot(3)));
+        QTest::mouseClick(f.slot(2).check, Qt::LeftButton);
+        QVERIFY(SlotUsable(f.slot(2)) && SlotUsable(f.slot(3)));
+        f.slot(1).check->setChecked(false);
+        for (int i = 1; i < 4; ++i) QVERIFY(!SlotUsable(f.slot(i)));
+        QVERIFY(f.slot(2).check->isChecked() && !f.slot(2).check->isEnabled());
+        // A grey box stops the chain; a user's click on it checks it.
+        f.slot(1).check->setCheckState(Qt::PartiallyChecked);
+        QVERIFY(!SlotUsable(f.slot(1)));
+        QTest::mouseClick(f.slot(1).check, Qt::LeftButton);
+        QCOMPARE(f.slot(1).check->checkState(), Qt::Checked);
+        QVERIFY(SlotUsable(f.slot(1)) && SlotUsable(f.slot(2)) && SlotUsable(f.slot(3)));
+    }
+
+    void modeSwitchesHideAndReshowSlots() {
+        Fixture f;
+        f.slot(1).check->setChecked(true);
+        f.c().optLv->setChecked(true);  // from code, as a click would
+        QVERIFY(!f.slot(1).check->isChecked() && !f.slot(1).check->isEnabled());
+        for (int i = 1; i < 4; ++i) {
+            QVERIFY(f.slot(i).item->isHidden() && f.slot(i).count->isHidden() &&
+                    f.slot(i).check->isHidden() && f.slot(i).minus->isHidden());
+        }
+        QVERIFY(f.slot(0).count->isVisible() && f.slot(0).plus->isVisible());
+        QVERIFY(!f.c().optKazu->isChecked());
+        QTest::mouseClick(f.c().optKazu, Qt::LeftButton);
+        QVERIFY(f.c().optKazu->isChecked());
+        // The mode options leave the class and ID options alone.
+        QVERIFY(f.c().optHun->isChecked() && f.c().optID0->isChecked());
+        for (int i = 1; i < 4; ++i) QVERIFY(f.slot(i).item->isVisible() && !SlotUsable(f.slot(i)));
+        QVERIFY(f.slot(1).check->isEnabled() && !f.slot(1).check->isChecked());
+    }
+
+    void plusAndMinusStopAtTheirBounds() {
+        QCOMPARE(CountAfterMinus("1"), std::string("1"));
+        QCOMPARE(CountAfterMinus("0"), std::string("1"));
+        QCOMPARE(CountAfterMinus("03"), std::string("2"));
+        QCOMPARE(CountAfterPlus("03"), std::string("4"));
+        QCOMPARE(CountAfterPlus(kLargestCount), std::string(kLargestCount));
+        QCOMPARE(CountAfterPlus("99999999999"), std::string("99999999999"));
+        QCOMPARE(CountAfterMinus("99999999999"), std::string(kLargestCount));
+        Fixture f;
+        CountBox* box = f.slot(0).count;
+        QTest::mouseClick(f.slot(0).minus, Qt::LeftButton);
+        QCOMPARE(box->text(), Q("1"));
+        QTest::mouseClick(f.slot(0).plus, Qt::LeftButton);
+        QCOMPARE(box->text(), Q("2"));
+        box->setText(Q(kLargestCount));
+        QTest::mouseClick(f.slot(0).plus, Qt::LeftButton);
+        QCOMPARE(box->text(), Q(kLargestCount));
+    }
+
+    void countBoxesHoldDigitsOnly() {
+        Fixture f;
+        CountBox* box = f.slot(0).count;
+        box->setFocus();
+        QTest::keyClicks(box, "a2-b");
+        QCOMPARE(box->text(), Q("12"));
+        box->selectAll();
+        QTest::keyClick(box, Qt::Key_Backspace);
+        QCOMPARE(box->text(), Q("1"));  // emptied boxes show 1 at once
+        box->selectAll();
+        QApplication::clipboard()->setText(Q("3 個\n0x"));
+        box->paste();
+        QCOMPARE(box->text(), Q("30"));
+    }
+
+    void feedButtonRunsAndShowsTheResult() {
+        Fixture f;
+        f.slot(0).count->setText("40");
+        f.slot(1).check->setChecked(true);
+        f.slot(1).item->setCurrentIndex(2);  // トリメイト, picked from code
+        f.slot(1).count->setText("25");
+        QTest::mouseClick(f.c().cmdTake, Qt::LeftButton);
+        QVERIFY(f.fakes.messages.shown.empty());
+        QCOMPARE(f.state.FeedCount, 65);
+        QCOMPARE(f.state.FeedName2, std::string("トリメイト"));
+        QVERIFY(f.state.Level > 5 && f.c().cmdUndo->isEnabled());
+        f.ExpectDisplayMatchesState();
+        QTest::mouseClick(f.c().cmdUndo, Qt::LeftButton);
+        QCOMPARE(f.state.Level, std::int16_t{5});
+        f.ExpectDisplayMatchesState();
+        QVERIFY(!f.c().cmdUndo->isEnabled());
+    }
+
+    void refusedRunsChangeNothing_data() {
+        QTest::addColumn<bool>("levelMode");
+        QTest::addColumn<QString>("count");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("too many") << false << "10001"
+                                  << "えさが多すぎるとおもうんだよ";
+        QTest::newRow("beyond 32 bits") << false << "99999999999"
+                                        << "えさが多すぎるとおもうんだよ";
+        QTest::newRow("level reached") << true << "5"
+                                       << "Lv設定が変だぜ？";
+        QTest::newRow("level above 200") << true << "201"
+                                         << "Lv設定が変だおー";
+        QTest::newRow("nothing to feed") << false << "0"
+                                         << "";
+    }
+    void refusedRunsChangeNothing() {
+        QFETCH(bool, levelMode);
+        QFETCH(QString, count);
+        QFETCH(QString, text);
+        Fixture f;
+        if (levelMode) f.c().optLv->setChecked(true);
+        f.slot(0).count->setText(count);
+        const std::string history = f.state.HistoryText;
+        QTest::mouseClick(f.c().cmdTake, Qt::LeftButton);
+        if (text.isEmpty()) {
+            QVERIFY(f.fakes.messages.shown.empty());
+        } else {
+            QCOMPARE(f.fakes.messages.shown.size(), std::size_t{1});
+            QCOMPARE(QString::fromStdString(f.fakes.messages.shown[0].text), text);
+            QCOMPARE(f.fakes.messages.shown[0].icon, MessageIcon::Information);
+        }
+        QCOMPARE(f.state.Level, std::int16_t{5});
+        QCOMPARE(f.state.HistoryText, history);
+        QVERIFY(!f.c().cmdUndo->isEnabled());
+        f.ExpectDisplayMatchesState(false);
+    }
+
+    void levelModeFeedsUpToTheTarget() {
+        Fixture f;
+        f.c().optLv->setChecked(true);
+        f.slot(0).count->setText("30");
+        QTest::mouseClick(f.c().cmdTake, Qt::LeftButton);
+        QVERIFY(f.state.Level >= 30);
+        f.ExpectDisplayMatchesState();
+    }
+
+    void rareEvolutionMessagesAndName() {
+        Fixture f;
+        QComboBox* awake = f.c().cmbAwake;
+        emit awake->activated(0);  // マグ細胞213 on a level-5 mag
+        auto& shown = f.fakes.messages.shown;
+        QCOMPARE(shown.size(), std::size_t{2});
+        QCOMPARE(shown[0].icon, MessageIcon::None);
+        QCOMPARE(shown[0].title, std::string("TOVIRAN Ver2"));
+        QCOMPARE(shown[1].text, std::string("条件を満たしていないよ"));
+        QCOMPARE(shown[1].icon, MessageIcon::Exclamation);
+        f.SetMag("マグ", 25, 25, 25, 25);
+        QTest::mouseClick(f.c().optID1, Qt::LeftButton);
+        shown.clear();
+        emit awake->activated(1);  // マグ細胞502, odd ID
+        QCOMPARE(shown.size(), std::size_t{1});
+        QCOMPARE(f.c().lblMag->text(), Q("ピトリ"));
+        QCOMPARE(TextColour(f.c().lblMag), QColor(0, 192, 0));
+        QVERIFY(f.c().lblMag->width() > 405 / 15);  // sized to the longer name
+        emit awake->activated(2);
+        QCOMPARE(shown.back().text, std::string("その進化は無理っす"));
+        QCOMPARE(shown.size(), std::size_t{2});
+    }
+
+    void conversionAsksAndKeepsTheStats() {
+        Fixture f;
+        f.SetMag("エルノア", 60, 30, 20, 10);
+        auto& fakeBoxes = f.fakes.messages;
+        fakeBoxes.answers = {false};
+        QTest::mouseClick(f.c().lblMag, Qt::LeftButton);  // Cancel
+        QCOMPARE(fakeBoxes.shown.at(0).icon, MessageIcon::Question);
+        QCOMPARE(fakeBoxes.shown.at(0).buttons, MessageButtons::OkCancel);
+        QCOMPARE(f.c().lblMag->text(), Q("エルノア"));
+        f.c().menu.mnuVer2->trigger();  // OK
+        QCOMPARE(f.c().lblMag->text(), Q("マグ"));
+        QCOMPARE(TextColour(f.c().lblMag), QColor(255, 255, 255));
+        QCOMPARE(f.c().lblLv->text(), Q("120"));
+        QCOMPARE(f.c().stats[0].level->text(), Q("60"));
+        f.c().menu.mnuVer2->trigger();  // no longer a Ver2 mag
+        QCOMPARE(fakeBoxes.shown.size(), std::size_t{3});
+        QCOMPARE(fakeBoxes.shown.back().icon, MessageIcon::Information);
+        // A rare mag in another colour is not converted.
+        f.SetMag("チャオ", 35, 35, 35, 35);
+        QTest::mouseClick(f.c().lblMag, Qt::LeftButton);
+        QCOMPARE(f.c().lblMag->text(), Q("チャオ"));
+    }
+
+    void newMagResetsTheDisplayAndCanBeUndone() {
+        Fixture f;
+        f.SetMag("エルノア", 60, 30, 20, 10);
+        f.state.DexProgress = 55;
+        RefreshAll(f.window);
+        f.c().menu.mnuNew->trigger();
+        QCOMPARE(f.c().lblMag->text(), Q("マグ"));
+        QCOMPARE(TextColour(f.c().lblMag), QColor(255, 255, 255));
+        QCOMPARE(f.c().stats[2].bar->fill()->width(), 0);
+        f.ExpectDisplayMatchesState();
+        QTest::mouseClick(f.c().cmdUndo, Qt::LeftButton);
+        QCOMPARE(f.c().lblMag->text(), Q("エルノア"));
+        QCOMPARE(TextColour(f.c().lblMag), QColor(255, 128, 128));
+        f.ExpectDisplayMatchesState();
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "test_main_window.moc"
