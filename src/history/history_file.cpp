@@ -57,6 +57,27 @@ bool WriteAll(int fd, const std::string& bytes) {
     return true;
 }
 
+// The file a save replaces. A symbolic link is followed, so that the link stays and the
+// file it points to gets the new text, as writing through the link would.
+std::string ResolveTarget(const std::string& path) {
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
+    char* resolved = ::realpath(path.c_str(), nullptr);
+    if (!resolved) return path;
+    std::string target(resolved);
+    std::free(resolved);
+    return target;
+}
+
+// An existing file keeps its permissions; a new one gets those a new file normally gets.
+mode_t ModeFor(const std::string& target) {
+    struct stat st {};
+    if (::stat(target.c_str(), &st) == 0 && S_ISREG(st.st_mode)) return st.st_mode & 07777;
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
 std::string DirectoryOf(const std::string& path) {
     const auto slash = path.rfind('/');
     if (slash == std::string::npos) return ".";
@@ -91,23 +112,20 @@ std::string ToCp932(std::string_view utf8) {
 
 SaveResult SaveHistoryFile(const std::string& path, std::string_view text) {
     const std::string bytes = ToCp932(std::string(text) + "\r\n");
+    const std::string target = ResolveTarget(path);
     // Write beside the target and rename over it only when complete, so that a failure
     // never leaves a half-written history in place of the earlier file.
-    std::string temp = DirectoryOf(path) + "/.toviran-save-XXXXXX";
+    std::string temp = DirectoryOf(target) + "/.toviran-save-XXXXXX";
     const int fd = ::mkstemp(temp.data());
     if (fd < 0) return {false, ReasonFor(errno)};
-    bool ok = WriteAll(fd, bytes) && ::fsync(fd) == 0;
+    bool ok = ::fchmod(fd, ModeFor(target)) == 0 && WriteAll(fd, bytes) && ::fsync(fd) == 0;
     int error = ok ? 0 : errno;
     if (::close(fd) != 0 && ok) {
         ok = false;
         error = errno;
     }
     if (ok) {
-        // mkstemp creates the file private; give it the mode a new file normally gets.
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        ::chmod(temp.c_str(), 0666 & ~mask);
-        if (::rename(temp.c_str(), path.c_str()) == 0) return {true, {}};
+        if (::rename(temp.c_str(), target.c_str()) == 0) return {true, {}};
         error = errno;
     }
     ::unlink(temp.c_str());

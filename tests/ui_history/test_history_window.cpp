@@ -1,0 +1,262 @@
+// The feed-history window and saving it, through the main window's menu, check box and
+// feed button, with the file dialog and message boxes faked and real files written.
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <QtTest>
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "history/history_file.h"
+#include "platform/fake_platform.h"
+#include "ui/main/main_window.h"
+
+using namespace toviran;
+namespace fs = std::filesystem;
+
+namespace {
+
+// CP932 of the history after feeding 3 "モノメイト" to a new mag as an even-ID hunter,
+// and the CR LF that the save adds.
+const std::string kThreeMonomateFile =
+    "\x83\x7d\x83\x4f\x82\xcc\x82\xa6\x82\xb3\x97\x9a\x97\xf0\x81\xf4\r\n"  // マグのえさ履歴♪
+    "\r\n"
+    "\x8b\xf4\x90\x94\x82\x67\x82\x74\x82\x6d\x82\x73\x82\x64\x82\x71\r\n"  // 偶数ＨＵＮＴＥＲ
+    "[\x83\x41\x83\x43\x83\x65\x83\x80]\x83\x82\x83\x6d\x83\x81\x83\x43\x83\x67\r\n"
+    "[\x81\x9f\x90\x94\x97\xca\x81\x9f] 3\r\n"                // [◆数量◆] 3
+    "[\x83\x7d\x83\x4f\x8c\x60\x91\xd4]\x83\x7d\x83\x4f\r\n"  // [マグ形態]マグ
+    "   \x81\xab\x81\xab  \r\n";                              //    ↓↓
+
+std::string ReadBytes(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+class TempDir {
+  public:
+    TempDir() {
+        std::string pattern = (fs::temp_directory_path() / "toviran-ui-XXXXXX").string();
+        path_ = mkdtemp(pattern.data());
+    }
+    ~TempDir() {
+        std::error_code ignored;
+        fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, ignored);
+        fs::remove_all(path_, ignored);
+    }
+    const fs::path& path() const { return path_; }
+    std::size_t Entries() const {
+        return static_cast<std::size_t>(
+            std::distance(fs::directory_iterator(path_), fs::directory_iterator()));
+    }
+
+  private:
+    fs::path path_;
+};
+
+struct Fixture {
+    Fixture() : window(state, fakes.platform()) { window.show(); }
+    const MainControls& c() const { return window.controls(); }
+    void Feed(const char* count) {
+        c().feedSlots[0].count->setText(QString::fromUtf8(count));
+        QTest::mouseClick(c().cmdTake, Qt::LeftButton);
+    }
+    // The user picks `path` in the save dialog.
+    void Save(const fs::path& path) {
+        fakes.fileDialog.answers.push_back(path.string());
+        c().menu.mnuSave->trigger();
+    }
+    QString BoxText() { return window.RirekiWindow()->txtRireki()->toPlainText(); }
+
+    FakePlatform fakes;
+    MagState state;
+    frmMain window;
+};
+
+// Makes every file write of this process fail past `bytes` bytes, while alive.
+class FileSizeLimit {
+  public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        previous_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = saved_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, previous_);
+    }
+
+  private:
+    rlimit saved_{};
+    void (*previous_)(int) = nullptr;
+};
+
+}  // namespace
+
+class HistoryWindowTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void menuAndCheckBoxShowAndHideInStep() {
+        Fixture f;
+        QAction* menu = f.c().menu.mnuEsaRireki;
+        QVERIFY(!f.window.ExistingRirekiWindow());
+        menu->trigger();
+        QVERIFY(menu->isChecked() && f.c().chkRireki->isChecked());
+        QPointer<frmRireki> shown = f.window.ExistingRirekiWindow();
+        QVERIFY(shown && shown->isVisible());
+        QVERIFY(shown->windowFlags() & Qt::Tool);
+        QCOMPARE(shown->parentWidget(), &f.window);
+        const QRect main = f.window.frameGeometry();
+        QCOMPARE(shown->frameGeometry().topLeft(), QPoint(main.left(), main.bottom() + 1));
+        QCOMPARE(shown->windowTitle(), QString::fromUtf8("マグにえさをあげた記録なのですYO"));
+        menu->trigger();
+        QVERIFY(!menu->isChecked() && !f.c().chkRireki->isChecked());
+        QVERIFY(!f.window.ExistingRirekiWindow());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!shown);  // hiding destroys the window
+        // The hidden check box alone does the same, from code.
+        f.c().chkRireki->setChecked(true);
+        QVERIFY(menu->isChecked() && f.window.ExistingRirekiWindow()->isVisible());
+        f.c().chkRireki->setChecked(false);
+        QVERIFY(!menu->isChecked() && !f.window.ExistingRirekiWindow());
+    }
+
+    void closeBoxLeavesMenuAndCheckBoxOff() {
+        Fixture f;
+        f.c().menu.mnuEsaRireki->trigger();
+        QVERIFY(f.window.ExistingRirekiWindow()->close());
+        QVERIFY(!f.c().chkRireki->isChecked() && !f.c().menu.mnuEsaRireki->isChecked());
+        QVERIFY(!f.window.ExistingRirekiWindow());
+        f.c().menu.mnuEsaRireki->trigger();  // opens again at once
+        QVERIFY(f.window.ExistingRirekiWindow()->isVisible());
+    }
+
+    void boxFillsTheWindowLessTenTwips() {
+        QCOMPARE(RirekiBoxHeight(92), 91);
+        QCOMPARE(RirekiBoxHeight(1), 0);
+        QCOMPARE(RirekiBoxHeight(0), 0);  // never negative
+        Fixture f;
+        f.c().menu.mnuEsaRireki->trigger();
+        frmRireki* w = f.window.ExistingRirekiWindow();
+        QCOMPARE(w->txtRireki()->geometry(), QRect(0, 0, 488, 91));  // 7320 x 1380 twips
+        w->resize(300, 40);
+        QCOMPARE(w->txtRireki()->geometry(), QRect(0, 0, 300, 39));
+        w->resize(300, 0);
+        QCOMPARE(w->txtRireki()->height(), 0);
+    }
+
+    void boxFollowsRunsUndoAndNewMag() {
+        Fixture f;
+        f.c().menu.mnuEsaRireki->trigger();
+        f.Feed("3");
+        const QString afterRun = f.BoxText();
+        QVERIFY(afterRun.endsWith(QString::fromUtf8("[マグ形態]マグ\n   ↓↓  ")));
+        QVERIFY(!afterRun.contains('\r'));
+        f.Feed("10001");  // refused: no entry
+        QCOMPARE(f.BoxText(), afterRun);
+        QTest::mouseClick(f.c().cmdUndo, Qt::LeftButton);
+        QCOMPARE(f.BoxText(), QString::fromUtf8("マグのえさ履歴♪\n"));
+        f.Feed("2");
+        f.c().menu.mnuNew->trigger();
+        QCOMPARE(f.BoxText(), QString::fromUtf8("マグのえさ履歴♪\n"));
+    }
+
+    void savedFileHoldsTheBoxInCp932() {
+        TempDir dir;
+        Fixture f;
+        f.Feed("3");
+        f.c().menu.mnuEsaRireki->trigger();
+        f.c().menu.mnuEsaRireki->trigger();  // hiding destroys the window and its box
+        const fs::path file = dir.path() / "rireki.txt";
+        f.Save(file);  // a box created anew holds the whole history all the same
+        QCOMPARE(ReadBytes(file), kThreeMonomateFile);
+        QVERIFY(f.fakes.messages.shown.empty());
+        QCOMPARE(dir.Entries(), std::size_t{1});  // no temporary file left over
+        // An edit in the box is what the next save writes, until the next run.
+        f.c().menu.mnuEsaRireki->trigger();
+        QPlainTextEdit* box = f.window.ExistingRirekiWindow()->txtRireki();
+        box->moveCursor(QTextCursor::End);
+        box->insertPlainText(QString::fromUtf8("\nメモ☃"));  // ☃ has no CP932 code
+        f.Save(file);
+        QCOMPARE(ReadBytes(file), kThreeMonomateFile.substr(0, kThreeMonomateFile.size() - 2) +
+                                      "\r\n\x83\x81\x83\x82?\r\n");
+        f.Feed("1");
+        f.Save(file);
+        QVERIFY(ReadBytes(file).find("\x83\x81\x83\x82?") == std::string::npos);
+    }
+
+    void dialogOffersPresetThenLastName() {
+        TempDir dir;
+        Fixture f;
+        auto& dialog = f.fakes.fileDialog;
+        f.c().menu.mnuSave->trigger();  // cancelled
+        QCOMPARE(dialog.requests.size(), std::size_t{1});
+        QCOMPARE(dialog.requests[0].initialName, std::string("マグ育成履歴"));
+        QCOMPARE(dialog.requests[0].filters, std::string("text file(*.txt);;All file(*.*)"));
+        QCOMPARE(dir.Entries(), std::size_t{0});
+        QVERIFY(f.fakes.messages.shown.empty());      // cancel is silent
+        const fs::path file = dir.path() / "kiroku";  // no extension is added
+        f.Save(file);
+        f.c().menu.mnuSave->trigger();
+        QCOMPARE(dialog.requests.back().initialName, file.string());
+        QVERIFY(fs::exists(file));
+        QCOMPARE(f.window.SaveFileName(), file.string());
+    }
+
+    void failedSaveSaysSoAndKeepsTheEarlierFile() {
+        TempDir dir;
+        Fixture f;
+        const fs::path file = dir.path() / "rireki.txt";
+        f.Save(file);
+        const std::string earlier = ReadBytes(file);
+        f.Feed("3");
+        {
+            FileSizeLimit limit(8);  // the disk "fills up" halfway through the new text
+            f.Save(file);
+        }
+        QCOMPARE(ReadBytes(file), earlier);
+        QCOMPARE(dir.Entries(), std::size_t{1});
+        QCOMPARE(f.fakes.messages.shown.size(), std::size_t{1});
+        const Message& m = f.fakes.messages.shown[0];
+        QCOMPARE(m.title, std::string("保存できませんでした"));
+        QCOMPARE(m.icon, MessageIcon::Exclamation);
+        QVERIFY(m.text.find(file.string()) != std::string::npos);
+    }
+
+    void readOnlyFolderGivesTheMessage() {
+        if (geteuid() == 0) QSKIP("a read-only folder does not stop the superuser");
+        TempDir dir;
+        Fixture f;
+        const fs::path file = dir.path() / "rireki.txt";
+        f.Save(file);
+        const std::string earlier = ReadBytes(file);
+        f.Feed("3");
+        fs::permissions(dir.path(), fs::perms::owner_read | fs::perms::owner_exec);
+        f.Save(file);
+        QCOMPARE(ReadBytes(file), earlier);
+        QCOMPARE(f.fakes.messages.shown.size(), std::size_t{1});
+    }
+
+    // Replacing the file keeps what the user set up around it.
+    void saveKeepsPermissionsAndLinks() {
+        TempDir dir;
+        const fs::path file = dir.path() / "private.txt";
+        std::ofstream(file) << "old";
+        fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write);
+        QVERIFY(SaveHistoryFile(file.string(), "a").ok);
+        QCOMPARE(fs::status(file).permissions() & fs::perms::all,
+                 fs::perms::owner_read | fs::perms::owner_write);
+        const fs::path link = dir.path() / "link.txt";
+        fs::create_symlink(file, link);
+        QVERIFY(SaveHistoryFile(link.string(), "b").ok);
+        QVERIFY(fs::is_symlink(link));
+        QCOMPARE(ReadBytes(file), std::string("b\r\n"));
+        QCOMPARE(dir.Entries(), std::size_t{2});
+    }
+};
+
+QTEST_MAIN(HistoryWindowTest)
+#include "test_history_window.moc"
