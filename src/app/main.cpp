@@ -1,11 +1,18 @@
 // TOVIRAN: the mag growth simulator's window program.
 #include <QApplication>
+#include <cstdio>
+#include <cstdlib>
 
+#include "app/display_check.h"
 #include "engine/mag_state.h"
 #include "platform/qt_platform.h"
 #include "ui/main/main_window.h"
 
 int main(int argc, char* argv[]) {
+    if (!toviran::DisplayAvailable([](const char* name) { return std::getenv(name); })) {
+        std::fprintf(stderr, "%s\n", toviran::kNoDisplayMessage);
+        return 1;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("TOVIRAN"));
 
