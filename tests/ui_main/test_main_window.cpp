@@ -1,10 +1,12 @@
 // The main window driven through its real widgets, with the desktop services faked.
 #include <QApplication>
 #include <QClipboard>
+#include <QMessageBox>
 #include <QtTest>
 
 #include "engine/undo.h"
 #include "platform/fake_platform.h"
+#include "platform/qt_platform.h"
 #include "ui/main/count_text.h"
 #include "ui/main/main_window.h"
 #include "ui/main/slot_rotation.h"
@@ -339,6 +341,40 @@ class MainWindowTest : public QObject {
         QCOMPARE(f.c().lblMag->text(), Q("エルノア"));
         QCOMPARE(TextColour(f.c().lblMag), QColor(255, 128, 128));
         f.ExpectDisplayMatchesState();
+    }
+
+    // The real message box: icon, title (the default one when none is given), buttons,
+    // and the answer.
+    void qtMessageBoxShowsAndAnswers() {
+        QtMessageBoxes boxes;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        QString title;
+        QMessageBox::StandardButtons buttons;
+        const auto answerWith = [&](QMessageBox::StandardButton press) {
+            QTimer::singleShot(0, [&, press] {
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                QVERIFY(box);
+                icon = box->icon();
+                title = box->windowTitle();
+                buttons = box->standardButtons();
+                box->button(press)->click();
+            });
+        };
+        answerWith(QMessageBox::Cancel);
+        QVERIFY(!boxes.Show({MessageIcon::Question, "コンバート", "?", MessageButtons::OkCancel}));
+        QCOMPARE(icon, QMessageBox::Question);
+        QCOMPARE(title, Q("コンバート"));
+        QCOMPARE(buttons, QMessageBox::Ok | QMessageBox::Cancel);
+        answerWith(QMessageBox::Ok);
+        Message usage;  // no icon, the program's title
+        usage.text = "x";
+        QVERIFY(boxes.Show(usage));
+        QCOMPARE(icon, QMessageBox::NoIcon);
+        QCOMPARE(title, Q("TOVIRAN Ver2"));
+        QCOMPARE(buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+        answerWith(QMessageBox::Ok);
+        boxes.Show({MessageIcon::Exclamation, "t", "x", MessageButtons::Ok});
+        QCOMPARE(icon, QMessageBox::Warning);
     }
 };
 
