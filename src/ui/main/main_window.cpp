@@ -10,7 +10,9 @@
 #include "ui/main/app_icon.h"
 #include "ui/main/main_builder.h"
 #include "ui/main/main_design.h"
+#include "ui/main/main_window_commands.h"
 #include "ui/main/slot_rotation.h"
+#include "ui/parameter/open_parameter_window.h"
 
 namespace toviran {
 namespace {
@@ -82,6 +84,7 @@ frmMain::frmMain(MagState& state, Platform& platform, QWidget* parent)
     c_.client->setPalette(p);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     ConnectHandlers();
+    ConnectWindowCommands(*this);
 }
 
 frmMain::~frmMain() = default;
@@ -107,6 +110,8 @@ void frmMain::ConnectHandlers() {
     connect(c_.menu.mnuSave, &QAction::triggered, this, [this] { mnuSave_Click(); });
     connect(c_.chkRireki, &QCheckBox::stateChanged, this, [this] { chkRireki_Click(); });
     connect(c_.menu.mnuEsaRireki, &QAction::triggered, this, [this] { mnuEsaRireki_Click(); });
+    connect(c_.menu.mnuFormat, &QAction::triggered, this,
+            [this] { OpenParameterWindow(*this, state_, platform_.messages, *this); });
 }
 
 void frmMain::ConnectSlot(std::size_t index) {
@@ -306,8 +311,9 @@ void frmMain::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    UnloadRireki();
+    // The mag data windows (an unload handler) go first, then the history window.
     for (const auto& handler : unloadHandlers_) handler();
+    UnloadRireki();
     event->accept();
 }
 
