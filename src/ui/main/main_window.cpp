@@ -10,7 +10,6 @@
 #include "ui/main/app_icon.h"
 #include "ui/main/main_builder.h"
 #include "ui/main/main_design.h"
-#include "ui/main/main_window_commands.h"
 #include "ui/main/slot_rotation.h"
 #include "ui/parameter/open_parameter_window.h"
 
@@ -84,7 +83,6 @@ frmMain::frmMain(MagState& state, Platform& platform, QWidget* parent)
     c_.client->setPalette(p);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     ConnectHandlers();
-    ConnectWindowCommands(*this);
 }
 
 frmMain::~frmMain() = default;
@@ -311,9 +309,8 @@ void frmMain::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    // The mag data windows (an unload handler) go first, then the history window.
-    for (const auto& handler : unloadHandlers_) handler();
     UnloadRireki();
+    for (const auto& handler : unloadHandlers_) handler();
     event->accept();
 }
 
