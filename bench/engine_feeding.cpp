@@ -15,9 +15,9 @@ void BM_CountRun10000(benchmark::State& state) {
     SilentPrompter prompter;
     NullDisplay display;
     FeedRequest r;
-    r.slots[0] = {"トリメイト", "4000", true};
-    r.slots[1] = {"スターアトマイザー", "3000", true};
-    r.slots[2] = {"アンティドート", "3000", true};
+    r.feedSlots[0] = {"トリメイト", "4000", true};
+    r.feedSlots[1] = {"スターアトマイザー", "3000", true};
+    r.feedSlots[2] = {"アンティドート", "3000", true};
     for (auto _ : state) {
         MagState s;
         RunFeeding(s, r, prompter, display);
@@ -32,7 +32,7 @@ void BM_LevelRunTo200(benchmark::State& state) {
     NullDisplay display;
     FeedRequest r;
     r.mode = FeedMode::Level;
-    r.slots[0] = {"ディメイト", "200", true};
+    r.feedSlots[0] = {"ディメイト", "200", true};
     std::int64_t items = 0;
     for (auto _ : state) {
         MagState s;

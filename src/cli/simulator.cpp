@@ -31,7 +31,7 @@ void Simulator::Do(const SelectParity& command) {
 void Simulator::Feed(FeedMode mode) {
     FeedRequest request;
     request.mode = mode;
-    request.slots = slots_;
+    request.feedSlots = slots_;
     request.characterClass = class_;
     request.parity = parity_;
     RunFeeding(state_, request, prompter_, display_);

@@ -31,7 +31,7 @@ struct FeedSlotInput {
 struct FeedRequest {
     FeedMode mode = FeedMode::Count;
     // In level mode slot 1's count text is the target level.
-    std::array<FeedSlotInput, 4> slots;
+    std::array<FeedSlotInput, 4> feedSlots;
     CharacterClass characterClass = CharacterClass::HU;
     SectionIdParity parity = SectionIdParity::Even;
 };

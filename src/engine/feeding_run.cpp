@@ -39,9 +39,9 @@ struct CountPlan {
 std::optional<CountPlan> PlanCounts(const FeedRequest& r) {
     CountPlan plan;
     std::int64_t total = 0;
-    for (std::size_t k = 0; k < r.slots.size(); ++k) {
-        if (k > 0 && !r.slots[k].enabled) continue;
-        const auto count = ParseCount(r.slots[k].countText);
+    for (std::size_t k = 0; k < r.feedSlots.size(); ++k) {
+        if (k > 0 && !r.feedSlots[k].enabled) continue;
+        const auto count = ParseCount(r.feedSlots[k].countText);
         if (!count) return std::nullopt;
         plan.counts[k] = *count;
         total += *count;
@@ -52,7 +52,7 @@ std::optional<CountPlan> PlanCounts(const FeedRequest& r) {
 }
 
 bool SlotEnabled(const FeedRequest& r, std::size_t k) {
-    return k == 0 || r.slots[k].enabled;
+    return k == 0 || r.feedSlots[k].enabled;
 }
 
 // In count mode the current item moves on to the next slot at each slot boundary.
@@ -76,9 +76,9 @@ void RecordSlotForms(MagState& s, const FeedRequest& r, const CountPlan& plan, s
 
 // えさ履歴: one entry per fed slot, the quantities as typed (level mode: items fed).
 void えさ履歴(MagState& s, const FeedRequest& r, DisplayObserver& d) {
-    std::string quantity = r.slots[0].countText;
+    std::string quantity = r.feedSlots[0].countText;
     if (r.mode == FeedMode::Level) quantity = std::to_string(s.FeedCount);
-    s.FeedName1 = r.slots[0].item;
+    s.FeedName1 = r.feedSlots[0].item;
     s.UndoHistoryText = s.HistoryText;
     auto append = [&](const std::string& item, const std::string& qty, const std::string& mag) {
         s.HistoryText += HistoryEntry(r.parity, r.characterClass, item, qty, mag);
@@ -90,9 +90,9 @@ void えさ履歴(MagState& s, const FeedRequest& r, DisplayObserver& d) {
         const std::string* items[] = {nullptr, &s.FeedName2, &s.FeedName3, &s.FeedName4};
         const std::string* forms[] = {nullptr, &s.SlotFormName2, &s.SlotFormName3, &s.MagName};
         for (std::size_t k = 1; k < 4; ++k) {
-            if (!r.slots[k].enabled) continue;
+            if (!r.feedSlots[k].enabled) continue;
             s.FeedName1 = *items[k];
-            append(s.FeedName1, r.slots[k].countText, *forms[k]);
+            append(s.FeedName1, r.feedSlots[k].countText, *forms[k]);
         }
     }
     d.Changed(DisplayItem::HistoryBox, StatKind::Def);
@@ -101,11 +101,11 @@ void えさ履歴(MagState& s, const FeedRequest& r, DisplayObserver& d) {
 }  // namespace
 
 FeedOutcome RunFeeding(MagState& s, const FeedRequest& r, Prompter& prompter, DisplayObserver& d) {
-    s.FeedName1 = r.slots[0].item;
+    s.FeedName1 = r.feedSlots[0].item;
     // Slots 2 to 4 feed what their lists last picked.
-    s.FeedName2 = r.slots[1].item;
-    s.FeedName3 = r.slots[2].item;
-    s.FeedName4 = r.slots[3].item;
+    s.FeedName2 = r.feedSlots[1].item;
+    s.FeedName3 = r.feedSlots[2].item;
+    s.FeedName4 = r.feedSlots[3].item;
 
     CountPlan plan;
     std::int32_t target = 0;
@@ -119,7 +119,7 @@ FeedOutcome RunFeeding(MagState& s, const FeedRequest& r, Prompter& prompter, Di
         plan = *counted;
         s.FeedCount = plan.total;
     } else {
-        const auto parsed = ParseCount(r.slots[0].countText);
+        const auto parsed = ParseCount(r.feedSlots[0].countText);
         if (parsed && s.Level >= *parsed) {
             prompter.Show(kLevelReached);
             return FeedOutcome::Refused;

@@ -17,7 +17,7 @@ using testing::SetStats;
 
 FeedRequest Count(const char* item, const char* count) {
     FeedRequest r;
-    r.slots[0] = {item, count, true};
+    r.feedSlots[0] = {item, count, true};
     return r;
 }
 

@@ -16,7 +16,7 @@ FeedRequest CountRun(std::initializer_list<std::pair<const char*, const char*>> 
     FeedRequest r;
     std::size_t k = 0;
     for (auto [item, count] : slots) {
-        r.slots[k] = {item, count, true};
+        r.feedSlots[k] = {item, count, true};
         ++k;
     }
     return r;
@@ -25,7 +25,7 @@ FeedRequest CountRun(std::initializer_list<std::pair<const char*, const char*>> 
 FeedRequest LevelRun(const char* item, const char* target) {
     FeedRequest r;
     r.mode = FeedMode::Level;
-    r.slots[0] = {item, target, true};
+    r.feedSlots[0] = {item, target, true};
     return r;
 }
 
@@ -122,8 +122,8 @@ TEST(FeedingRun, SlotsSwitchAtBoundariesAndSkipEmptySlots) {
     // A disabled slot is not fed whatever its count says.
     MagState u;
     FeedRequest r = CountRun({{"モノメイト", "1"}, {"ディメイト", "5"}, {"トリメイト", "5"}});
-    r.slots[1].enabled = false;
-    r.slots[2].enabled = false;
+    r.feedSlots[1].enabled = false;
+    r.feedSlots[2].enabled = false;
     RunFeeding(u, r, p, d);
     EXPECT_EQ(u.FeedCount, 1);
     EXPECT_EQ(u.PowProgress, 40);
@@ -181,7 +181,7 @@ TEST(FeedingRun, HistoryOfLevelRunUsesItemsFed) {
     RecordingPrompter p;
     NullDisplay d;
     FeedRequest r = LevelRun("トリメイト", "10");
-    r.slots[1] = {"ディメイト", "7", false};
+    r.feedSlots[1] = {"ディメイト", "7", false};
     RunFeeding(s, r, p, d);
     const std::string expected = std::string(kHistoryHeading) + kEntryHead +
                                  "トリメイト\r\n[◆数量◆] " + std::to_string(s.FeedCount) +

@@ -10,6 +10,7 @@
 #include "ui/main/app_icon.h"
 #include "ui/main/main_builder.h"
 #include "ui/main/main_design.h"
+#include "ui/main/main_window_commands.h"
 #include "ui/main/slot_rotation.h"
 #include "ui/parameter/open_parameter_window.h"
 
@@ -83,6 +84,7 @@ frmMain::frmMain(MagState& state, Platform& platform, QWidget* parent)
     c_.client->setPalette(p);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     ConnectHandlers();
+    ConnectWindowCommands(*this);
 }
 
 frmMain::~frmMain() = default;
@@ -139,25 +141,21 @@ SectionIdParity frmMain::SelectedParity() const {
     return c_.optID1->isChecked() ? SectionIdParity::Odd : SectionIdParity::Even;
 }
 
-// FeedRequest's member `slots` is also a Qt keyword macro.
-#pragma push_macro("slots")
-#undef slots
 FeedRequest frmMain::CurrentFeedRequest() const {
     FeedRequest r;
     r.mode = c_.optLv->isChecked() ? FeedMode::Level : FeedMode::Count;
     r.characterClass = SelectedClass();
     r.parity = SelectedParity();
-    for (std::size_t i = 0; i < r.slots.size(); ++i) {
+    for (std::size_t i = 0; i < r.feedSlots.size(); ++i) {
         const FeedSlotControls& slot = c_.feedSlots[i];
         // Slot 1 is fed what its box shows; slots 2 to 4 what was last picked in theirs.
-        r.slots[i].item =
+        r.feedSlots[i].item =
             i == 0 ? slot.item->currentText().toStdString() : FeedNameField(state_, i);
-        r.slots[i].countText = slot.count->text().toStdString();
-        r.slots[i].enabled = i == 0 || OwnEnabled(slot.count);
+        r.feedSlots[i].countText = slot.count->text().toStdString();
+        r.feedSlots[i].enabled = i == 0 || OwnEnabled(slot.count);
     }
     return r;
 }
-#pragma pop_macro("slots")
 
 void frmMain::cmdTake_Click() {
     RunFeeding(state_, CurrentFeedRequest(), platform_.messages, *this);
@@ -309,8 +307,9 @@ void frmMain::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    UnloadRireki();
+    // The mag data windows (an unload handler) go first, then the history window.
     for (const auto& handler : unloadHandlers_) handler();
+    UnloadRireki();
     event->accept();
 }
 

@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "engine/display.h"
+#include "engine/feeding.h"
 #include "engine/mag_state.h"
 #include "platform/platform.h"
-#include "ui/main/engine_feeding.h"
 #include "ui/main/history_save.h"
 #include "ui/main/history_window.h"
 #include "ui/main/main_controls.h"
