@@ -126,11 +126,7 @@ bool ApplyParameters(MagState& s, const ParameterInput& in, Prompter& prompter,
     }
     s.Level = static_cast<std::int16_t>(levelSum);
     d.Changed(DisplayItem::Level, StatKind::Def);
-    s.UndoHistoryText = s.HistoryText;
-    s.HistoryText = kHistoryHeading;
-    d.Changed(DisplayItem::HistoryBox, StatKind::Def);
-    s.UndoEnabled = true;
-    d.Changed(DisplayItem::UndoButton, StatKind::Def);
+    RestartHistoryKeepingUndo(s, d);
     return true;
 }
 

@@ -67,6 +67,10 @@ void NewMag(MagState& s, DisplayObserver& d) {
     }
     s.Level = static_cast<std::int16_t>(s.PowLevel + s.DefLevel + s.DexLevel + s.MindLevel);
     d.Changed(DisplayItem::Level, StatKind::Def);
+    RestartHistoryKeepingUndo(s, d);
+}
+
+void RestartHistoryKeepingUndo(MagState& s, DisplayObserver& d) {
     s.UndoHistoryText = s.HistoryText;
     s.HistoryText = kHistoryHeading;
     d.Changed(DisplayItem::HistoryBox, StatKind::Def);

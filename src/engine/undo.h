@@ -12,6 +12,9 @@ void UndoLastAction(MagState& s, DisplayObserver& d);
 void NewMag(MagState& s, DisplayObserver& d);
 // The name decides whether the mag is rare and which colour its name is shown in.
 void MatchRareFlagToName(MagState& s, DisplayObserver& d);
+// Starts the history afresh with the old one kept for undo, and enables undo: what a new
+// mag and applied parameters both do last.
+void RestartHistoryKeepingUndo(MagState& s, DisplayObserver& d);
 // Shows every value of the mag, in the order name, IQ, synchro, the four stats, level.
 void RefreshAll(DisplayObserver& d);
 
