@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "ui/main/main_builder.h"
+
 namespace toviran {
 namespace {
 
@@ -16,16 +18,14 @@ constexpr std::int16_t kContinuousRestart = 211;
 
 // How lblTimer looks during the countdown and during the feeding pause.
 struct TimerFace {
-    QColor colour;
+    Rgb colour;
     const char* tooltip;
 };
-const TimerFace kCountdownFace{QColor(255, 0, 0), "0になったら音が鳴るんだよ"};
-const TimerFace kPauseFace{QColor(0, 255, 0), "今のうちにえさを与えるんだぁっ！"};
+constexpr TimerFace kCountdownFace{{255, 0, 0}, "0になったら音が鳴るんだよ"};
+constexpr TimerFace kPauseFace{{0, 255, 0}, "今のうちにえさを与えるんだぁっ！"};
 
 void ShowFace(QLabel& label, const TimerFace& face) {
-    QPalette palette = label.palette();
-    palette.setColor(QPalette::WindowText, face.colour);
-    label.setPalette(palette);
+    SetTextColour(label, face.colour);
     label.setToolTip(QString::fromUtf8(face.tooltip));
 }
 

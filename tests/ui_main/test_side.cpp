@@ -1,0 +1,142 @@
+// The mag data windows beside the main window, exit, the version message and the
+// web links, through the main window's menus and buttons.
+#include <QTemporaryDir>
+#include <QtTest>
+#include <filesystem>
+#include <fstream>
+
+#include "platform/fake_platform.h"
+#include "ui/data/mag_catalog_window.h"
+#include "ui/main/main_window.h"
+#include "ui/main/web_links.h"
+
+using namespace toviran;
+namespace fs = std::filesystem;
+
+namespace {
+
+struct SideFixture {
+    SideFixture() : window(state, fakes.platform()) { window.show(); }
+    const MainControls& c() const { return window.controls(); }
+    MagCatalogWindow* Catalogue() const { return window.findChild<MagCatalogWindow*>(); }
+    // Closed windows delete themselves once control returns to the event loop.
+    static void Settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+    FakePlatform fakes;
+    MagState state;
+    frmMain window;
+};
+
+void Touch(const fs::path& file) {
+    fs::create_directories(file.parent_path());
+    std::ofstream(file) << "<html></html>";
+}
+
+}  // namespace
+
+class SideTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void magDataWindowsOpenBesideTheMainWindowAndCloseTogether() {
+        SideFixture f;
+        QAction* menu = f.c().menu.mnuMag;
+        menu->trigger();
+        QVERIFY(menu->isChecked() && f.c().chkMag->isChecked());
+        QPointer<MagCatalogWindow> catalogue = f.Catalogue();
+        QPointer<QWidget> table = catalogue->LoadedFeedTable();
+        QVERIFY(catalogue->isVisible() && table->isVisible());
+        const QRect main = f.window.frameGeometry();
+        QCOMPARE(catalogue->frameGeometry().topLeft(),
+                 QPoint(main.left() + main.width(), main.top()));
+        // The feed table touches the catalogue's lower edge.
+        QCOMPARE(
+            table->frameGeometry().topLeft(),
+            QPoint(main.left() + main.width(), main.top() + catalogue->frameGeometry().height()));
+        QCOMPARE(table->parentWidget(), catalogue.data());
+
+        menu->trigger();
+        QVERIFY(!menu->isChecked() && !f.c().chkMag->isChecked());
+        SideFixture::Settle();
+        QVERIFY(catalogue.isNull() && table.isNull());
+
+        // The catalogue's own close box clears the mark; the menu then opens it again.
+        menu->trigger();
+        f.Catalogue()->close();
+        QVERIFY(!menu->isChecked() && !f.c().chkMag->isChecked());
+        SideFixture::Settle();
+        QVERIFY(f.Catalogue() == nullptr);
+        menu->trigger();
+        QVERIFY(menu->isChecked() && f.Catalogue()->isVisible());
+    }
+
+    void exitAsksFirstButTheCloseBoxDoesNot() {
+        SideFixture f;
+        f.c().menu.mnuMag->trigger();
+        f.c().menu.mnuEsaRireki->trigger();
+        f.fakes.messages.answers = {false};
+        f.c().cmdExit->click();
+        QCOMPARE(f.fakes.messages.shown.back().text, std::string("TOVIRANを終了しますか？"));
+        QCOMPARE(f.fakes.messages.shown.back().buttons, MessageButtons::OkCancel);
+        QVERIFY(f.window.isVisible() && f.Catalogue()->isVisible());
+        QVERIFY(f.window.ExistingRirekiWindow()->isVisible());
+
+        f.c().menu.mnuExit->trigger();  // answered OK
+        QCOMPARE(f.fakes.messages.shown.size(), std::size_t{2});
+        QVERIFY(!f.window.isVisible());
+        SideFixture::Settle();
+        QVERIFY(f.Catalogue() == nullptr && f.window.ExistingRirekiWindow() == nullptr);
+
+        SideFixture g;
+        g.c().menu.mnuMag->trigger();
+        g.window.close();
+        QVERIFY(g.fakes.messages.shown.empty());
+        QVERIFY(!g.window.isVisible() && !g.Catalogue()->isVisible());
+    }
+
+    void versionMessageAndWebLinks() {
+        SideFixture f;
+        f.c().menu.mnuVersion->trigger();
+        const Message& version = f.fakes.messages.shown.back();
+        QCOMPARE(version.text, std::string("TOVIRANVer 2.11 2002/TOVIRAN開発チーム"));
+        QCOMPARE(version.icon, MessageIcon::None);
+        QCOMPARE(version.title, std::string("TOVIRAN Ver2"));
+
+        // Whatever the test program's folder holds, a failing browser is reported.
+        f.fakes.browser.opens = false;
+        f.c().menu.mnuLink2->trigger();
+        QCOMPARE(f.fakes.messages.shown.size(), std::size_t{2});
+        QVERIFY(f.window.isVisible());
+    }
+
+    void pagesAreFoundInstalledOrInTheBuildAndSourceTrees() {
+        QTemporaryDir tmp;
+        const fs::path root = tmp.path().toStdString();
+        const std::string manual(WebLinks()[0].pageFile);
+        const std::string chart(WebLinks()[1].pageFile);
+        const fs::path bin = root / "prefix" / "bin";
+        const fs::path app = root / "tree" / "build-x" / "src" / "app";
+        fs::create_directories(bin);
+        fs::create_directories(app);
+        QVERIFY(!FindPage(bin, manual) && !FindPage(app, chart));
+
+        Touch(root / "prefix" / "share" / "toviran" / chart);
+        Touch(root / "tree" / "build-x" / "share" / "toviran" / chart);
+        Touch(root / "tree" / "docs" / manual);
+        QCOMPARE(FindPage(bin, chart), root / "prefix" / "share" / "toviran" / chart);
+        QCOMPARE(FindPage(app, chart), root / "tree" / "build-x" / "share" / "toviran" / chart);
+        QCOMPARE(FindPage(app, manual), root / "tree" / "docs" / manual);
+
+        FakeBrowser browser;
+        FakeMessageBoxes boxes;
+        QVERIFY(OpenWebLink(WebLinks()[0], app, browser, boxes));
+        QCOMPARE(browser.opened.back(), "file://" + (root / "tree" / "docs" / manual).string());
+        QVERIFY(!OpenWebLink(WebLinks()[0], bin, browser, boxes));  // not installed
+        browser.opens = false;
+        QVERIFY(!OpenWebLink(WebLinks()[1], bin, browser, boxes));
+        QCOMPARE(boxes.shown.size(), std::size_t{2});
+        QVERIFY(boxes.shown[1].text.find(browser.opened.back()) != std::string::npos);
+    }
+};
+
+QTEST_MAIN(SideTest)
+#include "test_side.moc"
