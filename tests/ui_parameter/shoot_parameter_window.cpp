@@ -13,15 +13,15 @@ int main(int argc, char** argv) {
     toviran::MagState state;
     state.MagName = "ヴァーユ";
     state.DefLevel = 12;
-    state.PowLevel = 30;
+    state.PowLevel = 122;
     state.DexLevel = 8;
     state.MindLevel = 1;
-    state.Level = 51;
+    state.Level = 143;
     state.DefProgress = 40;
     state.PowProgress = 99;
     state.DexProgress = 5;
     state.IQ = 87;
-    state.Synchro = 64;
+    state.Synchro = 120;
     toviran::FakeMessageBoxes boxes;
     toviran::NullDisplay display;
     toviran::frmParameter window(state, boxes, display);

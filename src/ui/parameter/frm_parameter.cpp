@@ -72,6 +72,7 @@ QLineEdit* frmParameter::NewNumberBox(QWidget* parent, const char* name, const c
     box->setObjectName(Text(name));
     box->setGeometry(geometry);
     box->setValidator(new DigitFilter(box));
+    box->setFont(DesignFont(Text(design::kNumberFont), design::kNumberFontPoints));
     return box;
 }
 

@@ -43,6 +43,9 @@ inline constexpr int kNumberBoxHeight = 270;
 inline constexpr int kBarWidth = 950;
 inline constexpr int kBarHeight = 255;
 inline constexpr const char* kPer100Text = "/100";
+// Half-width digits, small enough that three of them fit the 375-twip boxes.
+inline constexpr const char* kNumberFont = "ＭＳ ゴシック";
+inline constexpr double kNumberFontPoints = 8.25;
 
 struct StatRow {
     StatKind stat;
