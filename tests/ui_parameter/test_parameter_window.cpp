@@ -137,8 +137,6 @@ class ParameterWindowTest : public QObject {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QStringList>("levels");
         QTest::addColumn<QString>("refusal");  // empty: applies
-        QTest::newRow("class form 5")
-            << "ヴァルナ" << QStringList{"5", "0", "0", "0"} << "ちぇけら～";
         QTest::newRow("class form 10") << "ヴァルナ" << QStringList{"4", "3", "2", "1"} << "";
         QTest::newRow("second form 9")
             << "ルドラ" << QStringList{"5", "4", "0", "0"} << "ちぇけら～";
@@ -225,16 +223,6 @@ class ParameterWindowTest : public QObject {
         const QString expected = Describe(state);
         Click("cmdDo");
         QCOMPARE(Describe(state), expected);
-    }
-
-    void rareNameSetsFlagAndColourUntilPlainNameApplied() {
-        Pick("ピアン");
-        Click("cmdDo");
-        QCOMPARE(Describe(state).section(' ', 12), "flag-1 rgb255,255,0");
-        window = OpenParameterWindow(owner, state, boxes, display);
-        Pick("マグ");
-        Click("cmdDo");
-        QCOMPARE(Describe(state).section(' ', 12), "flag0 rgb255,255,255");
     }
 
     void typedNameIsNotTheNameApplied() {
