@@ -53,8 +53,8 @@ struct Fixture {
             QCOMPARE(row.level->text(), QString::number(StatLevel(state, k)));
             QCOMPARE(row.progress->text(), QString::number(StatProgress(state, k)));
             const float fill = barsRedrawn ? BarFillWidth(1000, StatProgress(state, k)) : 15.0f;
-            QCOMPARE(row.bar->fillTwips(), fill);
-            QCOMPARE(row.bar->fill()->width(), static_cast<int>(row.bar->fillTwips()) / 15);
+            QCOMPARE(row.bar->FillTwips(), static_cast<double>(fill));
+            QCOMPARE(row.bar->Fill().width(), static_cast<int>(row.bar->FillTwips()) / 15);
         }
         QCOMPARE(c().cmdUndo->isEnabled(), state.UndoEnabled);
     }
@@ -87,7 +87,7 @@ class MainWindowTest : public QObject {
             QVERIFY(!hidden->isVisible());
         QCOMPARE(f.c().lblMag->text(), Q("マグ"));
         f.ExpectDisplayMatchesState(false);
-        QCOMPARE(f.c().stats[0].bar->fill()->width(), 1);  // 15 twips until first redraw
+        QCOMPARE(f.c().stats[0].bar->Fill().width(), 1);  // 15 twips until first redraw
         QVERIFY(f.c().optKazu->isChecked() && f.c().optHun->isChecked() &&
                 f.c().optID0->isChecked());
         QVERIFY(SlotUsable(f.slot(0)));
@@ -98,7 +98,7 @@ class MainWindowTest : public QObject {
         QCOMPARE(f.slot(2).item->count(), 11);
         QCOMPARE(f.c().cmbAwake->currentText(), Q("レアマグ進化"));
         // Every control is reachable by its name, at its design place.
-        QCOMPARE(f.window.findChild<QWidget*>("picMIND2"), f.c().stats[3].bar->fill());
+        QCOMPARE(f.window.findChild<QWidget*>("picMIND2"), &f.c().stats[3].bar->Fill());
         QCOMPARE(f.window.findChild<QLabel*>("lbl100(1)")->geometry().top(), 1080 / 15);
         QCOMPARE(f.window.findChild<QWidget*>("cmdMinus3")->geometry(), QRect(464, 161, 9, 9));
         QCOMPARE(f.window.findChild<QAction*>("mnuTimer")->shortcut(), QKeySequence("Ctrl+T"));
@@ -335,7 +335,7 @@ class MainWindowTest : public QObject {
         f.c().menu.mnuNew->trigger();
         QCOMPARE(f.c().lblMag->text(), Q("マグ"));
         QCOMPARE(TextColour(f.c().lblMag), QColor(255, 255, 255));
-        QCOMPARE(f.c().stats[2].bar->fill()->width(), 0);
+        QCOMPARE(f.c().stats[2].bar->Fill().width(), 0);
         f.ExpectDisplayMatchesState();
         QTest::mouseClick(f.c().cmdUndo, Qt::LeftButton);
         QCOMPARE(f.c().lblMag->text(), Q("エルノア"));

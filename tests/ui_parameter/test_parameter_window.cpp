@@ -11,7 +11,7 @@
 #include "platform/fake_platform.h"
 #include "ui/parameter/frm_parameter.h"
 #include "ui/parameter/open_parameter_window.h"
-#include "ui/parameter/stat_bar.h"
+#include "ui/stat_bar.h"
 
 using namespace toviran;
 

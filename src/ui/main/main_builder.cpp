@@ -188,12 +188,12 @@ class Builder {
             row.name = RowLabel(d.nameLabel, kStatName, d.top, d.caption, d.nameColour, false);
             row.name->setToolTip(tip);
             row.level = RowLabel(d.levelLabel, kStatLevel, d.top, d.initialLevel, kWhite, true);
-            row.bar = new StatProgressBar(d.barColour, d.fillColour, kStatBar.width,
-                                          kStatBar.height, kBarFillStartTwips, c_.Frame2);
+            row.bar = new StatBar(d.barColour, d.fillColour, QSize(kStatBar.width, kStatBar.height),
+                                  c_.Frame2);
             Place(row.bar, d.bar, Pixels({kStatBar.left, d.top, kStatBar.width, kStatBar.height}),
                   d.tooltip);
-            row.bar->fill()->setObjectName(Text(d.fill));
-            row.bar->fill()->setToolTip(tip);
+            row.bar->Fill().setObjectName(Text(d.fill));
+            row.bar->Fill().setToolTip(tip);
             row.progress = RowLabel(d.progressLabel, kStatProgress, d.top, "0", kWhite, true);
             const std::string per100 = "lbl100(" + std::to_string(d.per100Index) + ")";
             row.per100 = RowLabel(per100.c_str(), kStatPer100, d.top, "/100", kWhite, false);

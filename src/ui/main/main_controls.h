@@ -13,7 +13,7 @@
 #include "ui/main/count_box.h"
 #include "ui/main/main_menu.h"
 #include "ui/main/slot_check_box.h"
-#include "ui/main/stat_progress_bar.h"
+#include "ui/stat_bar.h"
 
 namespace toviran {
 
@@ -21,7 +21,7 @@ namespace toviran {
 struct StatRowControls {
     QLabel* name = nullptr;
     QLabel* level = nullptr;
-    StatProgressBar* bar = nullptr;  // bar->fill() is picDEF2 ...
+    StatBar* bar = nullptr;  // bar->Fill() is picDEF2 ...
     QLabel* progress = nullptr;
     QLabel* per100 = nullptr;
 };

@@ -97,7 +97,6 @@ inline constexpr TwipsBox kStatLevel{2040, 0, 375, 255};
 inline constexpr TwipsBox kStatBar{2520, 0, 1000, 255};
 inline constexpr TwipsBox kStatProgress{3600, 0, 255, 255};
 inline constexpr TwipsBox kStatPer100{3840, 0, 375, 255};
-inline constexpr int kBarFillStartTwips = 15;
 
 // One feed slot of the right column.
 struct SlotDesign {

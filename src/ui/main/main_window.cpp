@@ -257,7 +257,7 @@ void frmMain::ShowStatProgress(StatKind stat) {
     const StatRowControls& row = c_.stats[static_cast<std::size_t>(stat)];
     const int progress = StatProgress(state_, stat);
     row.progress->setText(Number(progress));
-    row.bar->setFillTwips(BarFillWidth(static_cast<float>(row.bar->widthTwips()), progress));
+    row.bar->SetFillTwips(BarFillWidth(static_cast<float>(row.bar->WidthTwips()), progress));
 }
 
 frmRireki* frmMain::RirekiWindow() {

@@ -11,7 +11,7 @@
 #include "ui/parameter/digit_filter.h"
 #include "ui/parameter/parameter_design.h"
 #include "ui/parameter/progress_fill.h"
-#include "ui/parameter/stat_bar.h"
+#include "ui/stat_bar.h"
 #include "ui/twips.h"
 
 namespace toviran {

@@ -1,7 +1,8 @@
-#include "ui/parameter/stat_bar.h"
+#include "ui/stat_bar.h"
 
 #include <QColor>
 #include <QPalette>
+#include <algorithm>
 
 #include "ui/twips.h"
 
@@ -30,8 +31,10 @@ StatBar::StatBar(Rgb background, Rgb fill, QSize sizeTwips, QWidget* parent)
 
 void StatBar::SetFillTwips(double twips) {
     fillTwips_ = twips;
-    fill_->setGeometry(0, 0, TwipsToPixels(static_cast<int>(twips)),
-                       TwipsToPixels(sizeTwips_.height()));
+    const int pixels = std::max(0, TwipsToPixels(static_cast<int>(twips)));
+    fill_->setGeometry(0, 0, pixels, TwipsToPixels(sizeTwips_.height()));
+    // A fill that rounds to nothing is hidden rather than left as a zero-size box.
+    fill_->setVisible(pixels > 0);
 }
 
 }  // namespace toviran

@@ -1,6 +1,7 @@
 #pragma once
-// A stat's progress bar: a pale background box with a solid fill box anchored at its
-// left edge. Widths are kept in twips (fractions included) and shown in whole pixels.
+// A stat's progress bar, on the main and the parameter window: a pale background box with a solid
+// fill box anchored at its left edge. Widths are kept in twips (fractions included) and shown in
+// whole pixels.
 #include <QWidget>
 
 #include "engine/types.h"
