@@ -18,8 +18,4 @@ QPoint FeedTableTopLeft(const QRect& mainFrame, int catalogueFrameHeight) {
     return {RightOf(mainFrame), mainFrame.top() + catalogueFrameHeight};
 }
 
-QPoint HistoryTopLeft(const QRect& mainFrame) {
-    return {mainFrame.left(), mainFrame.top() + mainFrame.height()};
-}
-
 }  // namespace toviran

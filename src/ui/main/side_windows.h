@@ -1,7 +1,7 @@
 #pragma once
-// Where the side windows open, from the main window's outer frame in screen pixels:
-// the catalogue to the right with the tops aligned, the feed table directly under the
-// catalogue, and the history directly under the main window.
+// Where the mag data windows open, from the main window's outer frame in screen
+// pixels: the catalogue to the right with the tops aligned, the feed table directly
+// under the catalogue.
 #include <QPoint>
 #include <QRect>
 
@@ -9,6 +9,5 @@ namespace toviran {
 
 QPoint CatalogueTopLeft(const QRect& mainFrame);
 QPoint FeedTableTopLeft(const QRect& mainFrame, int catalogueFrameHeight);
-QPoint HistoryTopLeft(const QRect& mainFrame);
 
 }  // namespace toviran
