@@ -3,7 +3,6 @@
 // hidden check box and the menu entry kept in step), the Go/Reset button, the countdown
 // tick and the continuous mode with its 10-second green interval.
 #include <QObject>
-#include <QPointer>
 #include <array>
 #include <memory>
 
@@ -40,8 +39,6 @@ class FeedTimer final : public QObject {
     void PressButton();
     // Timer1_Timer: one second has passed.
     void Tick();
-
-    bool Counting() const { return timer_->Enabled(); }
 
   private:
     void OnMenuTriggered(bool checked);

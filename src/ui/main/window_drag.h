@@ -27,8 +27,6 @@ class WindowDrag final : public QObject {
     // boxes, labels inside a frame) do neither.
     void AddSurface(QWidget* surface);
 
-    bool Active() const { return active_; }
-
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
