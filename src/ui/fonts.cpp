@@ -12,12 +12,14 @@ constexpr const char* kGothicFixed = "IPAGothic";
 constexpr const char* kGothicProportional = "IPAPGothic";
 
 // Design family -> installed family. Unlisted families get the proportional Gothic.
-constexpr std::array<std::pair<const char*, const char*>, 5> kSubstitutes{{
+constexpr std::array<std::pair<const char*, const char*>, 6> kSubstitutes{{
     {"HG創英角ﾎﾟｯﾌﾟ体", kPopFamily},
     {"HGS創英角ﾎﾟｯﾌﾟ体", kPopFamily},
     {"ＭＳ ゴシック", kGothicFixed},
     {"ＭＳ Ｐゴシック", kGothicProportional},
     {"MS UI Gothic", kGothicProportional},
+    // Its digits are narrow; the fixed Gothic keeps the timer's "200" inside its label.
+    {"Times New Roman", kGothicFixed},
 }};
 
 }  // namespace
