@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "ui/main/main_builder.h"
+#include "ui/main/menu_box_link.h"
 
 namespace toviran {
 namespace {
@@ -38,19 +39,8 @@ FeedTimer::FeedTimer(MagState& state, const FeedTimerControls& controls,
     timer_->SetEnabled(false);
     timer_->SetHandler([this] { Tick(); });
     connect(controls_.cmdTimer, &QPushButton::clicked, this, [this] { PressButton(); });
-    // Qt has already inverted the entry's check mark when triggered fires.
-    connect(controls_.mnuTimer, &QAction::triggered, this,
-            [this](bool checked) { OnMenuTriggered(checked); });
-    // toggled also fires when code changes the box, as the menu entry does.
-    connect(controls_.chkTimer, &QCheckBox::toggled, this, [this] { えさ時計ウインドウの表示(); });
-}
-
-void FeedTimer::OnMenuTriggered(bool checked) {
-    if (controls_.chkTimer->isChecked() == checked) {
-        えさ時計ウインドウの表示();  // already in step: toggled will not fire
-        return;
-    }
-    controls_.chkTimer->setChecked(checked);
+    LinkMenuToHiddenBox(controls_.mnuTimer, controls_.chkTimer, this,
+                        [this] { えさ時計ウインドウの表示(); });
 }
 
 void FeedTimer::えさ時計ウインドウの表示() {

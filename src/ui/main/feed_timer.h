@@ -41,7 +41,6 @@ class FeedTimer final : public QObject {
     void Tick();
 
   private:
-    void OnMenuTriggered(bool checked);
     void SetButtonCaption(bool running);
 
     MagState& state_;

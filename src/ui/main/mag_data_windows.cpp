@@ -4,6 +4,7 @@
 #include <QCheckBox>
 
 #include "ui/data/mag_catalog_window.h"
+#include "ui/main/menu_box_link.h"
 #include "ui/main/side_windows.h"
 
 namespace toviran {
@@ -11,20 +12,9 @@ namespace toviran {
 MagDataWindows::MagDataWindows(const MagState& state, const MagDataControls& controls,
                                QObject* parent)
     : QObject(parent), state_(state), controls_(controls) {
-    // Qt has already inverted the entry's check mark when triggered fires.
-    connect(controls_.mnuMag, &QAction::triggered, this,
-            [this](bool checked) { OnMenuTriggered(checked); });
-    // toggled also fires when code changes the box: the menu entry and the catalogue's
-    // close box both switch the windows through it.
-    connect(controls_.chkMag, &QCheckBox::toggled, this, [this] { マグ特性ウインドウの表示(); });
-}
-
-void MagDataWindows::OnMenuTriggered(bool checked) {
-    if (controls_.chkMag->isChecked() == checked) {
-        マグ特性ウインドウの表示();  // already in step: toggled will not fire
-        return;
-    }
-    controls_.chkMag->setChecked(checked);
+    // The menu entry and the catalogue's close box both switch the windows through chkMag.
+    LinkMenuToHiddenBox(controls_.mnuMag, controls_.chkMag, this,
+                        [this] { マグ特性ウインドウの表示(); });
 }
 
 void MagDataWindows::マグ特性ウインドウの表示() {

@@ -40,7 +40,6 @@ class MagDataWindows final : public QObject {
     void Unload();
 
   private:
-    void OnMenuTriggered(bool checked);
     void Open();
 
     const MagState& state_;
