@@ -113,6 +113,10 @@ std::string ToCp932(std::string_view utf8) {
 SaveResult SaveHistoryFile(const std::string& path, std::string_view text) {
     const std::string bytes = ToCp932(std::string(text) + "\r\n");
     const std::string target = ResolveTarget(path);
+    // A file the user may not write to stays as it is, although the rename below would
+    // only need the folder's permission.
+    if (::access(target.c_str(), F_OK) == 0 && ::access(target.c_str(), W_OK) != 0)
+        return {false, ReasonFor(errno)};
     // Write beside the target and rename over it only when complete, so that a failure
     // never leaves a half-written history in place of the earlier file.
     std::string temp = DirectoryOf(target) + "/.toviran-save-XXXXXX";

@@ -1,6 +1,8 @@
 // The saved history file: CP932 bytes, replacement of what CP932 cannot hold, and
 // failures that leave the earlier file alone.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -69,6 +71,29 @@ TEST(HistoryFile, FailureKeepsEarlierFileAndSaysWhy) {
     std::ofstream(target / "keep.txt") << "earlier";
     EXPECT_FALSE(SaveHistoryFile(target.string(), "new").ok);
     EXPECT_EQ(ReadBytes(target / "keep.txt"), "earlier");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
+    fs::remove_all(dir);
+}
+
+// A write-protected file is refused, although the folder would allow replacing it. Root
+// may write anything, so as root the save runs in a child process as an ordinary user.
+TEST(HistoryFile, WriteProtectedFileIsLeftAlone) {
+    const fs::path dir = TempDir();
+    fs::permissions(dir, fs::perms::all);
+    const fs::path file = dir / "protected.txt";
+    std::ofstream(file) << "earlier";
+    fs::permissions(file, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        if (geteuid() == 0 && setuid(65534) != 0) _exit(3);
+        const SaveResult r = SaveHistoryFile(file.string(), "new");
+        _exit(!r.ok && r.error == "書き込みの権限がありません" ? 0 : 1);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    EXPECT_EQ(ReadBytes(file), "earlier");
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
     fs::remove_all(dir);
 }
