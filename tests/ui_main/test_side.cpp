@@ -52,7 +52,11 @@ class SideTest : public QObject {
         QCOMPARE(
             table->frameGeometry().topLeft(),
             QPoint(main.left() + main.width(), main.top() + catalogue->frameGeometry().height()));
+        // Owned tool windows: each stays above its owner and is minimised with it.
         QCOMPARE(table->parentWidget(), catalogue.data());
+        QCOMPARE(catalogue->parentWidget(), &f.window);
+        QCOMPARE(table->windowType(), Qt::Tool);
+        QCOMPARE(catalogue->windowType(), Qt::Tool);
 
         menu->trigger();
         QVERIFY(!menu->isChecked() && !f.c().chkMag->isChecked());

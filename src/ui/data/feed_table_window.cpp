@@ -30,7 +30,8 @@ QString FromView(std::string_view text) {
 
 }  // namespace
 
-FeedTableWindow::FeedTableWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
+// Owned by the catalogue as a tool window: above it, and minimised and restored with it.
+FeedTableWindow::FeedTableWindow(QWidget* owner) : QWidget(owner, Qt::Tool) {
     setObjectName(QStringLiteral("frmEsa"));
     setWindowTitle(QStringLiteral("えさ表"));
     setFont(DataWindowFont());

@@ -69,7 +69,8 @@ void SetAutoSizedText(QLabel* label, const QString& text) {
 
 MagCatalogWindow::MagCatalogWindow(const MagState& mag, std::function<void()> onClosed,
                                    QWidget* owner)
-    : QWidget(owner, Qt::Window), onClosed_(std::move(onClosed)) {
+    // A tool window stays above its owner and is minimised and restored with it.
+    : QWidget(owner, Qt::Tool), onClosed_(std::move(onClosed)) {
     setObjectName(QStringLiteral("frmMagMag"));
     setWindowTitle(QStringLiteral("マグのとくちょう"));
     setAttribute(Qt::WA_DeleteOnClose);

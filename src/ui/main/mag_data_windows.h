@@ -10,6 +10,7 @@
 
 class QAction;
 class QCheckBox;
+class QEvent;
 class QWidget;
 
 namespace toviran {
@@ -39,12 +40,18 @@ class MagDataWindows final : public QObject {
     // Closes the feed-table window, then the catalogue; nothing if not loaded.
     void Unload();
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     void Open();
+    void PlaceFeedTable();
 
     const MagState& state_;
     MagDataControls controls_;
     QPointer<MagCatalogWindow> catalogue_;
+    // Set while a freshly opened catalogue waits for its window frame (see Open).
+    bool awaitingFrame_ = false;
 };
 
 }  // namespace toviran

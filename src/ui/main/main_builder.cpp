@@ -56,6 +56,7 @@ class Builder {
         window_.setCentralWidget(c_.client);
         BuildFrames();
         BuildLabels();  // Label2 first: it must lie behind the feed slots
+        WidenToFit(*c_.Label1);
         BuildOptions();
         GroupOptions();
         BuildStatRows();
@@ -68,6 +69,12 @@ class Builder {
     }
 
   private:
+    // "/100" and "%" are a little wider in the stand-in font than their design boxes;
+    // let them show whole.
+    static void WidenToFit(QLabel& label) {
+        label.resize(std::max(label.width(), label.sizeHint().width()), label.height());
+    }
+
     QWidget* ContainerWidget(Container c) const {
         switch (c) {
             case Container::Frame1:
@@ -197,9 +204,7 @@ class Builder {
             row.progress = RowLabel(d.progressLabel, kStatProgress, d.top, "0", kWhite, true);
             const std::string per100 = "lbl100(" + std::to_string(d.per100Index) + ")";
             row.per100 = RowLabel(per100.c_str(), kStatPer100, d.top, "/100", kWhite, false);
-            // "/100" is a little wider in the stand-in font than its design box; let it show.
-            row.per100->resize(std::max(row.per100->width(), row.per100->sizeHint().width()),
-                               row.per100->height());
+            WidenToFit(*row.per100);
             c_.lbl100[static_cast<std::size_t>(d.per100Index)] = row.per100;
         }
     }
