@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QEvent>
 #include <QTimer>
 
 #include "ui/data/mag_catalog_window.h"
@@ -12,9 +11,10 @@
 namespace toviran {
 namespace {
 
-// How long a new catalogue's frame is waited for; a window drag after that never
-// re-places the feed table behind the drag's back.
-constexpr int kFrameWaitMilliseconds = 2000;
+// A new catalogue's frame is looked for every 50 ms, for two seconds at most: a window
+// drag after that never re-places the windows behind the drag's back.
+constexpr int kFramePollMilliseconds = 50;
+constexpr int kMaxFramePolls = 40;
 
 }  // namespace
 
@@ -24,6 +24,10 @@ MagDataWindows::MagDataWindows(const MagState& state, const MagDataControls& con
     // The menu entry and the catalogue's close box both switch the windows through chkMag.
     LinkMenuToHiddenBox(controls_.mnuMag, controls_.chkMag, this,
                         [this] { マグ特性ウインドウの表示(); });
+    frameWait_.setInterval(kFramePollMilliseconds);
+    connect(&frameWait_, &QTimer::timeout, this, [this] {
+        if (PlaceOnceFramed() || ++framePolls_ >= kMaxFramePolls) frameWait_.stop();
+    });
 }
 
 void MagDataWindows::マグ特性ウインドウの表示() {
@@ -41,13 +45,12 @@ void MagDataWindows::Open() {
     PlaceFeedTable();
     FeedTable().show();
     catalogue.move(CatalogueTopLeft(main.frameGeometry()));
-    // A window manager frames the catalogue only after it is shown, and its outer height
-    // grows by the title bar then; both windows are placed again once that is known, so
-    // that the tops align and the two windows touch instead of overlapping.
-    awaitingFrame_ = true;
-    catalogue.installEventFilter(this);
-    QTimer::singleShot(kFrameWaitMilliseconds, this, [this] { awaitingFrame_ = false; });
     catalogue.show();
+    // A window manager frames the catalogue only some time after it is shown, and its
+    // outer height grows by the title bar then; both windows are placed again once that
+    // is known, so that the tops align and the two windows touch instead of overlapping.
+    framePolls_ = 0;
+    if (!PlaceOnceFramed()) frameWait_.start();
     // The main window keeps the focus: the data windows are for looking, not typing.
     main.show();
     main.raise();
@@ -59,20 +62,13 @@ void MagDataWindows::PlaceFeedTable() {
     FeedTable().move(FeedTableTopLeft(main, Catalogue().frameGeometry().height()));
 }
 
-bool MagDataWindows::eventFilter(QObject* watched, QEvent* event) {
-    // The frame is known by the first paint after the window manager has mapped it.
-    const QEvent::Type type = event->type();
-    const bool mapped = type == QEvent::Move || type == QEvent::Show || type == QEvent::Paint;
-    if (awaitingFrame_ && mapped && watched == catalogue_) {
-        const QRect frame = catalogue_->frameGeometry();
-        if (frame.height() > catalogue_->height()) {
-            awaitingFrame_ = false;
-            // Placed before its frame was known, the catalogue may sit a title bar too high.
-            catalogue_->move(CatalogueTopLeft(controls_.mainWindow->frameGeometry()));
-            PlaceFeedTable();
-        }
-    }
-    return QObject::eventFilter(watched, event);
+bool MagDataWindows::PlaceOnceFramed() {
+    if (catalogue_ == nullptr) return true;
+    if (catalogue_->frameGeometry().height() <= catalogue_->height()) return false;
+    // Placed before its frame was known, the catalogue may sit a title bar too high.
+    catalogue_->move(CatalogueTopLeft(controls_.mainWindow->frameGeometry()));
+    PlaceFeedTable();
+    return true;
 }
 
 MagCatalogWindow& MagDataWindows::Catalogue() {
@@ -95,6 +91,7 @@ QWidget& MagDataWindows::FeedTable() {
 }
 
 void MagDataWindows::Unload() {
+    frameWait_.stop();
     MagCatalogWindow* catalogue = catalogue_;
     catalogue_ = nullptr;  // closing runs the check box handler again, which must see it gone
     if (catalogue == nullptr) return;

@@ -5,12 +5,12 @@
 // mnuMag follows it.
 #include <QObject>
 #include <QPointer>
+#include <QTimer>
 
 #include "engine/mag_state.h"
 
 class QAction;
 class QCheckBox;
-class QEvent;
 class QWidget;
 
 namespace toviran {
@@ -40,18 +40,17 @@ class MagDataWindows final : public QObject {
     // Closes the feed-table window, then the catalogue; nothing if not loaded.
     void Unload();
 
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
   private:
     void Open();
     void PlaceFeedTable();
+    // Places both windows once the catalogue's frame is known; false while it is not.
+    bool PlaceOnceFramed();
 
     const MagState& state_;
     MagDataControls controls_;
     QPointer<MagCatalogWindow> catalogue_;
-    // Set while a freshly opened catalogue waits for its window frame (see Open).
-    bool awaitingFrame_ = false;
+    QTimer frameWait_;  // looks for a freshly opened catalogue's frame (see Open)
+    int framePolls_ = 0;
 };
 
 }  // namespace toviran
