@@ -1,7 +1,10 @@
 #pragma once
 // Feeding one item (table choice, deltas, carry, evolution) and the feeding run.
 #include <array>
+#include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "engine/display.h"
 #include "engine/mag_state.h"
@@ -37,6 +40,10 @@ struct FeedRequest {
 };
 
 enum class FeedOutcome { Fed, NothingToFeed, Refused };
+
+// A count box's number (the target level in level mode). The box holds digits only and
+// an empty one reads as 0; nullopt when the number does not fit 32 bits.
+std::optional<std::int32_t> CountFromText(std::string_view text);
 
 // cmdTake_Click: checks, undo snapshot, the item loop, the history entries, undo enabled.
 FeedOutcome RunFeeding(MagState& s, const FeedRequest& request, Prompter& prompter,

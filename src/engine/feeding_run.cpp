@@ -20,16 +20,6 @@ const Message kLevelReached{MessageIcon::Information, "すでにそのLvに達�
 const Message kLevelTooHigh{MessageIcon::Information, "Lv200までだよ", "Lv設定が変だおー",
                             MessageButtons::Ok};
 
-// A count box holds digits only; nullopt when its number does not fit 32 bits. An empty
-// box is read as 0 (the window refills it with "1" before a run can see it).
-std::optional<std::int32_t> ParseCount(const std::string& text) {
-    std::int32_t value = 0;
-    if (text.empty()) return 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (ec != std::errc() || end != text.data() + text.size() || value < 0) return std::nullopt;
-    return value;
-}
-
 struct CountPlan {
     std::array<std::int32_t, 4> counts{};  // c1..c4, 0 for a disabled slot
     std::int32_t total = 0;
@@ -41,7 +31,7 @@ std::optional<CountPlan> PlanCounts(const FeedRequest& r) {
     std::int64_t total = 0;
     for (std::size_t k = 0; k < r.feedSlots.size(); ++k) {
         if (k > 0 && !r.feedSlots[k].enabled) continue;
-        const auto count = ParseCount(r.feedSlots[k].countText);
+        const auto count = CountFromText(r.feedSlots[k].countText);
         if (!count) return std::nullopt;
         plan.counts[k] = *count;
         total += *count;
@@ -100,6 +90,14 @@ void えさ履歴(MagState& s, const FeedRequest& r, DisplayObserver& d) {
 
 }  // namespace
 
+std::optional<std::int32_t> CountFromText(std::string_view text) {
+    std::int32_t value = 0;
+    if (text.empty()) return 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc() || end != text.data() + text.size() || value < 0) return std::nullopt;
+    return value;
+}
+
 FeedOutcome RunFeeding(MagState& s, const FeedRequest& r, Prompter& prompter, DisplayObserver& d) {
     s.FeedName1 = r.feedSlots[0].item;
     // Slots 2 to 4 feed what their lists last picked.
@@ -119,7 +117,7 @@ FeedOutcome RunFeeding(MagState& s, const FeedRequest& r, Prompter& prompter, Di
         plan = *counted;
         s.FeedCount = plan.total;
     } else {
-        const auto parsed = ParseCount(r.feedSlots[0].countText);
+        const auto parsed = CountFromText(r.feedSlots[0].countText);
         if (parsed && s.Level >= *parsed) {
             prompter.Show(kLevelReached);
             return FeedOutcome::Refused;

@@ -51,12 +51,6 @@ constexpr SpecialItem kSpecialItems[] = {
      "「オモチャオ」　使用条件：DEF POW DEX MIND のいずれか2つが70以上", MessageIcon::Information},
 };
 
-constexpr auto kEntryNames = [] {
-    std::array<std::string_view, std::size(kSpecialItems)> names{};
-    for (std::size_t i = 0; i < names.size(); ++i) names[i] = kSpecialItems[i].entry;
-    return names;
-}();
-
 constexpr auto kInfos = [] {
     std::array<SpecialItemInfo, std::size(kSpecialItems)> infos{};
     for (std::size_t i = 0; i < infos.size(); ++i) {
@@ -70,10 +64,6 @@ const Message kAlreadyRare{MessageIcon::Information, "もう進化しちゃっ�
                            "その進化は無理っす", MessageButtons::Ok};
 
 }  // namespace
-
-std::span<const std::string_view> SpecialItemNames() {
-    return kEntryNames;
-}
 
 std::span<const SpecialItemInfo> SpecialItemInfos() {
     return kInfos;

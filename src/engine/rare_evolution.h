@@ -11,9 +11,7 @@ namespace toviran {
 
 inline constexpr const char* kAwakeCaption = "レアマグ進化";
 
-std::span<const std::string_view> SpecialItemNames();
-
-// What a special item gives, for the reference chart.
+// The special items in the order of the cmbAwake list, with what each gives.
 struct SpecialItemInfo {
     std::string_view entry;
     std::string_view evenName;  // the name with an even section ID

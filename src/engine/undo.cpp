@@ -78,13 +78,4 @@ void RestartHistoryKeepingUndo(MagState& s, DisplayObserver& d) {
     d.Changed(DisplayItem::UndoButton, StatKind::Def);
 }
 
-void RefreshAll(DisplayObserver& d) {
-    d.Changed(DisplayItem::Name, StatKind::Def);
-    d.Changed(DisplayItem::NameColour, StatKind::Def);
-    d.Changed(DisplayItem::IQ, StatKind::Def);
-    d.Changed(DisplayItem::Synchro, StatKind::Def);
-    for (StatKind k : kAllStats) ShowStat(k, d);
-    d.Changed(DisplayItem::Level, StatKind::Def);
-}
-
 }  // namespace toviran

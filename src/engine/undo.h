@@ -15,7 +15,5 @@ void MatchRareFlagToName(MagState& s, DisplayObserver& d);
 // Starts the history afresh with the old one kept for undo, and enables undo: what a new
 // mag and applied parameters both do last.
 void RestartHistoryKeepingUndo(MagState& s, DisplayObserver& d);
-// Shows every value of the mag, in the order name, IQ, synchro, the four stats, level.
-void RefreshAll(DisplayObserver& d);
 
 }  // namespace toviran

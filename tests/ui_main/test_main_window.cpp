@@ -15,6 +15,17 @@ using namespace toviran;
 
 namespace {
 
+// Redraws every value of the mag, for a test that has set the state directly.
+void RefreshAll(DisplayObserver& d) {
+    for (DisplayItem item : {DisplayItem::Name, DisplayItem::NameColour, DisplayItem::IQ,
+                             DisplayItem::Synchro, DisplayItem::Level})
+        d.Changed(item, StatKind::Def);
+    for (StatKind k : kAllStats) {
+        d.Changed(DisplayItem::StatLevel, k);
+        d.Changed(DisplayItem::StatProgress, k);
+    }
+}
+
 constexpr const char* kLargestCount = "2147483647";
 
 QString Q(const char* utf8) {

@@ -1,6 +1,5 @@
 #pragma once
-// The rules of the feed-slot count boxes, on plain text: digits only, the + and -
-// buttons, and the number the box stands for.
+// The + and - buttons of the feed-slot count boxes, on plain text.
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -9,13 +8,6 @@
 namespace toviran {
 
 inline constexpr const char* kEmptyCountText = "1";
-
-// Every character that is not "0".."9" dropped (typed, pasted or dropped text alike).
-std::string DigitsOnly(std::string_view text);
-
-// The box's number when it fits a 32-bit count; nullopt for longer digit strings.
-// Empty text counts as 0.
-std::optional<std::int32_t> CountValue(std::string_view digits);
 
 // + : one more. The largest 32-bit count (and anything beyond) stays as it is.
 std::string CountAfterPlus(std::string_view digits);

@@ -301,9 +301,9 @@ class Builder {
         c_.cmbAwake->setInsertPolicy(QComboBox::NoInsert);
         c_.cmbAwake->setFont(FontOf(kPopFontS8));
         SetBackground(*c_.cmbAwake, kWhite);
-        for (std::string_view item : SpecialItemNames()) {
+        for (const SpecialItemInfo& item : SpecialItemInfos()) {
             c_.cmbAwake->addItem(
-                QString::fromUtf8(item.data(), static_cast<qsizetype>(item.size())));
+                QString::fromUtf8(item.entry.data(), static_cast<qsizetype>(item.entry.size())));
         }
         c_.cmbAwake->setCurrentIndex(-1);
         c_.cmbAwake->setEditText(Text(kAwakeCaption));

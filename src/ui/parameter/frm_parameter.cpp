@@ -8,7 +8,7 @@
 
 #include "engine/feed_tables.h"
 #include "ui/fonts.h"
-#include "ui/parameter/digit_filter.h"
+#include "ui/digit_filter.h"
 #include "ui/parameter/parameter_design.h"
 #include "ui/parameter/progress_fill.h"
 #include "ui/stat_bar.h"

@@ -1,4 +1,4 @@
-#include "ui/parameter/digit_filter.h"
+#include "ui/digit_filter.h"
 
 namespace toviran {
 
