@@ -2,6 +2,7 @@
 #include <benchmark/benchmark.h>
 
 #include "engine/feeding.h"
+#include "engine/mag_core.h"
 
 namespace toviran {
 namespace {
@@ -43,6 +44,22 @@ void BM_LevelRunTo200(benchmark::State& state) {
     state.SetItemsProcessed(items);
 }
 BENCHMARK(BM_LevelRunTo200);
+
+// The compact per-item step alone, as the feed planner calls it: a new mag fed a mixed
+// sequence of items up to level 200 and beyond, so every stage and the cap are crossed.
+void BM_CompactStep(benchmark::State& state) {
+    constexpr int kItems = 2000;
+    std::int64_t fed = 0;
+    for (auto _ : state) {
+        MagCore m;
+        for (int i = 0; i < kItems; ++i)
+            FeedItem(m, (i * 7) % kFeedItemCount, CharacterClass::FO, SectionIdParity::Odd);
+        benchmark::DoNotOptimize(m);
+        fed += kItems;
+    }
+    state.SetItemsProcessed(fed);
+}
+BENCHMARK(BM_CompactStep);
 
 }  // namespace
 }  // namespace toviran

@@ -1,24 +1,13 @@
 #include "engine/carry.h"
 
+#include "engine/mag_core.h"
+
 namespace toviran {
 
 void CarryStat(MagState& s, StatKind k, DisplayObserver& d) {
-    std::int16_t& progress = StatProgress(s, k);
-    // A delta that would empty the stat is cancelled: it falls back to the value before
-    // the item.
-    if (progress <= 0) progress = StatProgressBackup(s, k);
-    if (progress >= 100) {
-        if (s.Level < kLevelCap) {
-            ++StatLevel(s, k);
-            d.Changed(DisplayItem::StatLevel, k);
-            ++s.Level;
-            d.Changed(DisplayItem::Level, k);
-            progress = static_cast<std::int16_t>(progress - 100);
-            // The stat that reaches the cap loses the rest of its points.
-            if (s.Level == kLevelCap) progress = 99;
-        } else {
-            progress = 99;
-        }
+    if (CarryProgress(StatLevel(s, k), StatProgress(s, k), StatProgressBackup(s, k), s.Level)) {
+        d.Changed(DisplayItem::StatLevel, k);
+        d.Changed(DisplayItem::Level, k);
     }
     d.Changed(DisplayItem::StatProgress, k);
 }
@@ -37,10 +26,7 @@ void MIND処理(MagState& s, DisplayObserver& d) {
 }
 
 void その他処理(MagState& s, DisplayObserver& d) {
-    if (s.IQ >= kIqMax) s.IQ = kIqMax;
-    if (s.Synchro >= kSynchroMax) s.Synchro = kSynchroMax;
-    if (s.IQ <= 0) s.IQ = 0;
-    if (s.Synchro <= 0) s.Synchro = 0;
+    ClampIqSynchro(s.IQ, s.Synchro);
     d.Changed(DisplayItem::IQ, StatKind::Def);
     d.Changed(DisplayItem::Synchro, StatKind::Def);
 }

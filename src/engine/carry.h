@@ -2,13 +2,10 @@
 // Turning progress into stat and mag levels, the floor rule, the level-200 cap and the
 // IQ/synchro clamp.
 #include "engine/display.h"
+#include "engine/mag_core.h"
 #include "engine/mag_state.h"
 
 namespace toviran {
-
-inline constexpr int kLevelCap = 200;
-inline constexpr int kIqMax = 200;
-inline constexpr int kSynchroMax = 120;
 
 void CarryStat(MagState& s, StatKind k, DisplayObserver& d);
 void DEF処理(MagState& s, DisplayObserver& d);

@@ -1,9 +1,10 @@
+// The first, second and final evolutions, as tables of forms keyed by the ordering of the
+// POW, DEX and MIND levels.
 #include <array>
-#include <limits>
 
-#include "engine/carry.h"
-#include "engine/feed_tables.h"
 #include "engine/feeding.h"
+#include "engine/mag_core.h"
+#include "engine/mag_forms.h"
 
 namespace toviran {
 namespace {
@@ -39,57 +40,62 @@ Ordering OrderingOf(int p, int d, int m) {
     return kMDP;
 }
 
-using Column = std::array<const char*, kOrderingCount>;
+Ordering OrderingOf(const StatArray& level) {
+    return OrderingOf(level[1], level[2], level[3]);
+}
 
-// Second evolution, keyed by the class form the mag has; nullptr keeps the name.
+// A cell that keeps the name the mag has.
+constexpr std::int8_t kKeep = -2;
+using Column = std::array<std::int8_t, kOrderingCount>;
+
+consteval Column Forms(const std::array<const char*, kOrderingCount>& names) {
+    Column column{};
+    for (std::size_t i = 0; i < names.size(); ++i)
+        column[i] = static_cast<std::int8_t>(names[i] ? Form(names[i]) : kKeep);
+    return column;
+}
+
+// Second evolution, keyed by the class form the mag has.
 struct SecondLine {
-    const char* from;
+    int from;
     Column to;
 };
 constexpr SecondLine kSecond[] = {
-    {"ヴァルナ",
-     {"ルドラ", "ルドラ", "マルト", "マルト", "ヴァーユ", "ヴァーユ", "ルドラ", "ルドラ", "ルドラ",
-      "ルドラ", "マルト", "ヴァーユ", "ルドラ"}},
-    {"カルキ",
-     {"スーリヤ", "スーリヤ", "ミトラ", nullptr, "タパス", "タパス", "ミトラ", "ミトラ", "ミトラ",
-      "スーリヤ", "ミトラ", "タパス", "ミトラ"}},
-    {"ヴリトラ",
-     {"シュムバ", "シュムバ", "アシヴィン", "アシヴィン", "ナムチ", "ナムチ", "ナムチ", "ナムチ",
-      "ナムチ", "シュムバ", "アシヴィン", "ナムチ", "ナムチ"}},
+    {Form("ヴァルナ"),
+     Forms({"ルドラ", "ルドラ", "マルト", "マルト", "ヴァーユ", "ヴァーユ", "ルドラ", "ルドラ",
+            "ルドラ", "ルドラ", "マルト", "ヴァーユ", "ルドラ"})},
+    {Form("カルキ"), Forms({"スーリヤ", "スーリヤ", "ミトラ", nullptr, "タパス", "タパス", "ミトラ",
+                            "ミトラ", "ミトラ", "スーリヤ", "ミトラ", "タパス", "ミトラ"})},
+    {Form("ヴリトラ"),
+     Forms({"シュムバ", "シュムバ", "アシヴィン", "アシヴィン", "ナムチ", "ナムチ", "ナムチ",
+            "ナムチ", "ナムチ", "シュムバ", "アシヴィン", "ナムチ", "ナムチ"})},
 };
 
 // Final evolution columns.
 enum FinalColumn { kHuEven, kHuOdd, kRaEven, kRaOdd, kFoEven, kFoOdd, kFoDef45, kColumnCount };
 constexpr std::array<Column, kColumnCount> kFinal = {{
-    {"ヴァラーハ", "バイラヴァ", "イラー", "ナンディン", "カバンダ", "ウシャス", "ヴァラーハ",
-     "バイラヴァ", "ヴァラーハ", "ヴァラーハ", "ナンディン", "カバンダ", "ヴァラーハ"},
-    {"カーマ", "アプサラス", "ガルダ", "ヤクシャ", "バーナ", "ソーマ", "カーマ", "アプサラス",
-     "カーマ", "カーマ", "ヤクシャ", "バーナ", "カーマ"},
-    {"カーマ", "バイラヴァ", "バイラヴァ", "カーマ", "ヴァラーハ", "アプサラス", "バイラヴァ",
-     "カーマ", "カーマ", "カーマ", "カーマ", "ヴァラーハ", "カーマ"},
-    {"マドゥ", "カイタバ", "カイタバ", "ヴァラーハ", "カバンダ", "ドゥルガー", "カイタバ",
-     "ヴァラーハ", "ヴァラーハ", "マドゥ", "ヴァラーハ", "カバンダ", "ヴァラーハ"},
-    {"ナラカ", "ラーヴァナ", "リヴ", "シーター", "ナーガ", "カバンダ", "ナーガ", "ナーガ",
-     "カバンダ", "ナラカ", "シーター", "ナーガ", "ナーガ"},
-    {"マーリーチャ", "ナーガ", "ガルダ", "バイラヴァ", "クマーラ", "イラー", "クマーラ", "クマーラ",
-     "イラー", "マーリーチャ", "バイラヴァ", "クマーラ", "クマーラ"},
+    Forms({"ヴァラーハ", "バイラヴァ", "イラー", "ナンディン", "カバンダ", "ウシャス", "ヴァラーハ",
+           "バイラヴァ", "ヴァラーハ", "ヴァラーハ", "ナンディン", "カバンダ", "ヴァラーハ"}),
+    Forms({"カーマ", "アプサラス", "ガルダ", "ヤクシャ", "バーナ", "ソーマ", "カーマ", "アプサラス",
+           "カーマ", "カーマ", "ヤクシャ", "バーナ", "カーマ"}),
+    Forms({"カーマ", "バイラヴァ", "バイラヴァ", "カーマ", "ヴァラーハ", "アプサラス", "バイラヴァ",
+           "カーマ", "カーマ", "カーマ", "カーマ", "ヴァラーハ", "カーマ"}),
+    Forms({"マドゥ", "カイタバ", "カイタバ", "ヴァラーハ", "カバンダ", "ドゥルガー", "カイタバ",
+           "ヴァラーハ", "ヴァラーハ", "マドゥ", "ヴァラーハ", "カバンダ", "ヴァラーハ"}),
+    Forms({"ナラカ", "ラーヴァナ", "リヴ", "シーター", "ナーガ", "カバンダ", "ナーガ", "ナーガ",
+           "カバンダ", "ナラカ", "シーター", "ナーガ", "ナーガ"}),
+    Forms({"マーリーチャ", "ナーガ", "ガルダ", "バイラヴァ", "クマーラ", "イラー", "クマーラ",
+           "クマーラ", "イラー", "マーリーチャ", "バイラヴァ", "クマーラ", "クマーラ"}),
     // A FO with DEF 45 or more; P > D = M is the one cell that keeps the name.
-    {"アンダカ", "アンダカ", "バーナ", "バーナ", "バーナ", "バーナ", "バーナ", "バーナ", "バーナ",
-     nullptr, "バーナ", "バーナ", "バーナ"},
+    Forms({"アンダカ", "アンダカ", "バーナ", "バーナ", "バーナ", "バーナ", "バーナ", "バーナ",
+           "バーナ", nullptr, "バーナ", "バーナ", "バーナ"}),
 }};
 
-constexpr const char* kFirstForm[] = {"ヴァルナ", "カルキ", "ヴリトラ"};  // HU, RA, FO
+constexpr int kFirstForm[] = {Form("ヴァルナ"), Form("カルキ"), Form("ヴリトラ")};  // HU RA FO
 
-constexpr int kFirstEvolutionLevel = 10;
-constexpr int kSecondEvolutionLevel = 35;
-constexpr int kFinalEvolutionLevel = 50;
 constexpr int kFoDefColumnLevel = 45;
 
-Ordering CurrentOrdering(const MagState& s) {
-    return OrderingOf(s.PowLevel, s.DexLevel, s.MindLevel);
-}
-
-FinalColumn FinalColumnFor(const MagState& s, CharacterClass cls, SectionIdParity parity) {
+FinalColumn FinalColumnFor(std::int16_t defLevel, CharacterClass cls, SectionIdParity parity) {
     const bool odd = parity == SectionIdParity::Odd;
     switch (cls) {
         case CharacterClass::HU:
@@ -99,72 +105,52 @@ FinalColumn FinalColumnFor(const MagState& s, CharacterClass cls, SectionIdParit
         case CharacterClass::FO:
             break;
     }
-    if (s.DefLevel >= kFoDefColumnLevel) return kFoDef45;
+    if (defLevel >= kFoDefColumnLevel) return kFoDef45;
     return odd ? kFoOdd : kFoEven;
 }
 
-// Adds a delta to IQ or synchro without wrapping; the clamp after the item brings an
-// out-of-range value (for instance one typed into the parameter window) back in range.
-void AddSaturating(std::int16_t& value, int delta) {
-    const int sum = value + delta;
-    constexpr int lo = std::numeric_limits<std::int16_t>::min();
-    constexpr int hi = std::numeric_limits<std::int16_t>::max();
-    value = static_cast<std::int16_t>(sum < lo ? lo : (sum > hi ? hi : sum));
+int Apply(const Column& column, Ordering ordering, int form) {
+    const int to = column[ordering];
+    return to == kKeep ? form : to;
+}
+
+StatArray LevelsOf(const MagState& s) {
+    return {s.DefLevel, s.PowLevel, s.DexLevel, s.MindLevel};
+}
+
+void Rename(MagState& s, int from, int to) {
+    if (to != from) s.MagName = kMagForms[to].name;
 }
 
 }  // namespace
 
-void ApplyFeedTable(MagState& s, int tableNo, DisplayObserver& d) {
-    const int item = FeedItemIndex(s.FeedName1);
-    if (item < 0) return;
-    const FeedDelta& delta = FeedTableByNo(tableNo)[item];
-    const int statDeltas[] = {delta.def, delta.pow, delta.dex, delta.mind};
-    for (StatKind k : kAllStats) {
-        std::int16_t& progress = StatProgress(s, k);
-        progress = static_cast<std::int16_t>(progress + statDeltas[static_cast<int>(k)]);
-        CarryStat(s, k, d);
-    }
-    AddSaturating(s.IQ, delta.iq);
-    AddSaturating(s.Synchro, delta.synchro);
+int FirstEvolutionForm(CharacterClass cls) {
+    return kFirstForm[static_cast<int>(cls)];
+}
+
+int SecondEvolutionForm(int form, const StatArray& statLevel) {
+    for (const auto& line : kSecond)
+        if (form == line.from) return Apply(line.to, OrderingOf(statLevel), form);
+    return form;
+}
+
+int FinalEvolutionForm(int form, const StatArray& statLevel, CharacterClass cls,
+                       SectionIdParity parity) {
+    return Apply(kFinal[FinalColumnFor(statLevel[0], cls, parity)], OrderingOf(statLevel), form);
 }
 
 void FirstEvolution(MagState& s, CharacterClass cls) {
-    s.MagName = kFirstForm[static_cast<int>(cls)];
+    s.MagName = kMagForms[FirstEvolutionForm(cls)].name;
 }
 
 void SecondEvolution(MagState& s) {
-    for (const auto& line : kSecond) {
-        if (s.MagName != line.from) continue;
-        if (const char* to = line.to[CurrentOrdering(s)]) s.MagName = to;
-        return;
-    }
+    const int from = MagFormIndex(s.MagName);
+    Rename(s, from, SecondEvolutionForm(from, LevelsOf(s)));
 }
 
 void 最終変形(MagState& s, CharacterClass cls, SectionIdParity parity) {
-    if (const char* to = kFinal[FinalColumnFor(s, cls, parity)][CurrentOrdering(s)]) s.MagName = to;
-}
-
-void FeedAndEvolve(MagState& s, CharacterClass cls, SectionIdParity parity, DisplayObserver& d) {
-    if (s.RareMagFlag != kTrue && s.Level < kFirstEvolutionLevel) {
-        ApplyFeedTable(s, 1, d);
-        if (s.Level >= kFirstEvolutionLevel) FirstEvolution(s, cls);
-    } else if (s.RareMagFlag != kTrue && s.Level < kSecondEvolutionLevel) {
-        if (s.MagName == "マグ") {
-            ApplyFeedTable(s, 1, d);
-            FirstEvolution(s, cls);
-        } else {
-            ApplyFeedTable(s, 2, d);
-        }
-        if (s.Level >= kSecondEvolutionLevel) SecondEvolution(s);
-    } else {
-        if (const int tableNo = FeedTableNoForName(s.MagName); tableNo != 0) {
-            s.FeedTableNo = static_cast<std::int16_t>(tableNo);
-            ApplyFeedTable(s, tableNo, d);
-        }
-        if (s.FeedTableNo != kRareFeedTable && s.Level >= kFinalEvolutionLevel && s.Level % 5 == 0)
-            最終変形(s, cls, parity);
-    }
-    d.Changed(DisplayItem::Name, StatKind::Def);
+    const int from = MagFormIndex(s.MagName);
+    Rename(s, from, FinalEvolutionForm(from, LevelsOf(s), cls, parity));
 }
 
 }  // namespace toviran

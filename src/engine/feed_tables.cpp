@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "engine/mag_forms.h"
+
 namespace toviran {
 namespace {
 
@@ -104,76 +106,9 @@ constexpr FeedTable kTables[kFeedTableCount] = {
       {3, 4, 3, 4, 2, 3}}},
 };
 
-struct NamedTable {
-    std::string_view name;
-    int tableNo;
-};
-
-// Every mag form in catalogue order, with the table it is fed from by name.
-constexpr NamedTable kMags[] = {
-    {"マグ", 1},
-    {"ヴァルナ", 2},
-    {"カルキ", 2},
-    {"ヴリトラ", 2},
-    {"ルドラ", 4},
-    {"マルト", 4},
-    {"ヴァーユ", 6},
-    {"スーリヤ", 3},
-    {"ミトラ", 3},
-    {"タパス", 3},
-    {"シュムバ", 4},
-    {"アシヴィン", 4},
-    {"ナムチ", 4},
-    {"ヴァラーハ", 6},
-    {"バイラヴァ", 6},
-    {"イラー", 5},
-    {"ナンディン", 5},
-    {"カバンダ", 7},
-    {"ウシャス", 6},
-    {"カーマ", 6},
-    {"アプサラス", 6},
-    {"ガルダ", 5},
-    {"ヤクシャ", 5},
-    {"バーナ", 7},
-    {"ソーマ", 5},
-    {"マドゥ", 7},
-    {"カイタバ", 6},
-    {"ドゥルガー", 5},
-    {"ナラカ", 7},
-    {"ラーヴァナ", 7},
-    {"アンダカ", 7},
-    {"リヴ", 5},
-    {"シーター", 5},
-    {"ナーガ", 7},
-    {"マーリーチャ", 7},
-    {"クマーラ", 6},
-    {"チュレル", 8},
-    {"プレタ", 8},
-    {"ソニチ", 8},
-    {"ピトリ", 8},
-    {"オパオパ", 8},
-    {"ピアン", 8},
-    {"チャオ", 8},
-    {"オモチャオ", 8},
-    {"マーク３", 8},
-    {"マスターシステム", 8},
-    {"メガドライブ", 8},
-    {"セガサターン", 8},
-    {"ドリームキャスト", 8},
-    {"ハンバーガー", 8},
-    {"天使のハネ", 8},
-    {"悪魔のハネ", 8},
-    {"チュウチュウ", 8},
-    {"カプカプ", 8},
-    {"パンサーテイル", 8},
-    {"悪魔のシッポ", 8},
-    {"エルノア", 8},
-};
-static_assert(std::size(kMags) == 57);
-
 constexpr auto kMagNames = [] {
-    std::array<std::string_view, std::size(kMags)> names{};
-    for (std::size_t i = 0; i < names.size(); ++i) names[i] = kMags[i].name;
+    std::array<std::string_view, kMagFormCount> names{};
+    for (std::size_t i = 0; i < names.size(); ++i) names[i] = kMagForms[i].name;
     return names;
 }();
 
@@ -194,9 +129,11 @@ const FeedTable& FeedTableByNo(int tableNo) {
 }
 
 int FeedTableNoForName(std::string_view magName) {
-    for (const auto& m : kMags)
-        if (m.name == magName) return m.tableNo;
-    return 0;
+    return FeedTableNoForForm(MagFormIndex(magName));
+}
+
+int FeedTableNoForForm(int form) {
+    return form == kNoForm ? 0 : kMagForms[form].tableNo;
 }
 
 std::span<const std::string_view> AllMagNames() {

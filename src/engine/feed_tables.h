@@ -26,6 +26,8 @@ int FeedItemIndex(std::string_view item);
 const FeedTable& FeedTableByNo(int tableNo);
 // The table a mag is fed from by name, 1..8, or 0 when no table lists the name.
 int FeedTableNoForName(std::string_view magName);
+// The same for a form index of mag_forms.h (kNoForm gives 0).
+int FeedTableNoForForm(int form);
 
 // All 57 mag forms, in catalogue order (the parameter window's list order).
 std::span<const std::string_view> AllMagNames();

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "engine/display.h"
+#include "engine/mag_core.h"
 #include "engine/mag_state.h"
 #include "engine/messages.h"
 
@@ -18,6 +19,9 @@ void ApplyFeedTable(MagState& s, int tableNo, DisplayObserver& d);
 // Feeds FeedName1 once and applies the evolution that is due. Class and parity are
 // those selected at the time of the item.
 void FeedAndEvolve(MagState& s, CharacterClass cls, SectionIdParity parity, DisplayObserver& d);
+// Redraws what one item changed: each stat's progress, and its level and the mag's level
+// where a level was gained. Nothing when no row was applied.
+void ReportItemEffect(const ItemEffect& effect, DisplayObserver& d);
 void 最終変形(MagState& s, CharacterClass cls, SectionIdParity parity);
 // The evolutions at level 10 (to the class form) and 35 (by the class form's line).
 void FirstEvolution(MagState& s, CharacterClass cls);

@@ -4,6 +4,7 @@
 
 #include "engine/carry.h"
 #include "engine/feeding.h"
+#include "engine/mag_forms.h"
 #include "engine/undo.h"
 #include "history/history_text.h"
 
@@ -45,14 +46,30 @@ bool SlotEnabled(const FeedRequest& r, std::size_t k) {
     return k == 0 || r.feedSlots[k].enabled;
 }
 
-// In count mode the current item moves on to the next slot at each slot boundary.
-void SwitchSlot(MagState& s, const FeedRequest& r, const CountPlan& plan, std::int64_t i) {
+// In count mode the current item moves on to the next slot at each slot boundary. Returns
+// the slot now fed, or -1 when it stays.
+int SwitchSlot(MagState& s, const FeedRequest& r, const CountPlan& plan, std::int64_t i) {
     std::int64_t boundary = plan.counts[0];
-    std::string* names[] = {nullptr, &s.FeedName2, &s.FeedName3, &s.FeedName4};
+    const std::string* names[] = {nullptr, &s.FeedName2, &s.FeedName3, &s.FeedName4};
+    int switched = -1;
     for (std::size_t k = 1; k < 4; ++k) {
-        if (SlotEnabled(r, k) && i == boundary + 1) s.FeedName1 = *names[k];
+        if (SlotEnabled(r, k) && i == boundary + 1) {
+            s.FeedName1 = *names[k];
+            switched = static_cast<int>(k);
+        }
         boundary += plan.counts[k];
     }
+    return switched;
+}
+
+// Shows one fed item: the step's numbers written back to the mag, the name when the form
+// changed, then the redraws in the order the item's carries and evolution made them.
+void ShowItem(MagState& s, const MagCore& m, int formBefore, const ItemEffect& effect,
+              DisplayObserver& d) {
+    StoreNumbers(s, m);
+    if (m.form != formBefore && m.form != kNoForm) s.MagName = kMagForms[m.form].name;
+    ReportItemEffect(effect, d);
+    d.Changed(DisplayItem::Name, StatKind::Def);
 }
 
 void RecordSlotForms(MagState& s, const FeedRequest& r, const CountPlan& plan, std::int64_t i) {
@@ -131,13 +148,26 @@ FeedOutcome RunFeeding(MagState& s, const FeedRequest& r, Prompter& prompter, Di
     }
 
     アンドゥ記憶(s);
+    // The loop feeds through the compact step and keeps the mag's fields in step with it
+    // after every item, so the window shows each change as it happens.
+    MagCore m = CoreOf(s);
+    const int slotItems[] = {FeedItemIndex(s.FeedName1), FeedItemIndex(s.FeedName2),
+                             FeedItemIndex(s.FeedName3), FeedItemIndex(s.FeedName4)};
+    int item = slotItems[0];
     const std::int32_t bound = s.FeedCount;
     for (std::int32_t i = 1; i <= bound; ++i) {
         パラメータバック記憶(s);
-        if (r.mode == FeedMode::Count) SwitchSlot(s, r, plan, i);
-        FeedAndEvolve(s, r.characterClass, r.parity, d);
+        if (r.mode == FeedMode::Count) {
+            if (const int slot = SwitchSlot(s, r, plan, i); slot >= 0) item = slotItems[slot];
+        }
+        const StatArray backup = m.progress;
+        const int formBefore = m.form;
+        const ItemEffect effect = FeedAndEvolve(m, item, backup, r.characterClass, r.parity);
+        ShowItem(s, m, formBefore, effect, d);
         if (r.mode == FeedMode::Count) RecordSlotForms(s, r, plan, i);
         その他処理(s, d);
+        m.iq = s.IQ;
+        m.synchro = s.Synchro;
         if (r.mode == FeedMode::Level && s.Level >= target) {
             s.FeedCount = i;
             break;

@@ -1,0 +1,138 @@
+// Feeding one item: the table the mag is fed from, the row's deltas with their carry, and
+// the evolution the new level calls for.
+#include <limits>
+
+#include "engine/carry.h"
+#include "engine/feeding.h"
+#include "engine/mag_core.h"
+#include "engine/mag_forms.h"
+
+namespace toviran {
+namespace {
+
+constexpr int kMagFeedTable = 1;
+constexpr int kClassFeedTable = 2;
+constexpr int kFirstEvolutionLevel = 10;
+constexpr int kSecondEvolutionLevel = 35;
+constexpr int kFinalEvolutionLevel = 50;
+constexpr int kMag = Form("マグ");
+
+// Adds a delta to IQ or synchro without wrapping; the clamp after the item brings an
+// out-of-range value (for instance one typed into the parameter window) back in range.
+void AddSaturating(std::int16_t& value, int delta) {
+    const int sum = value + delta;
+    constexpr int lo = std::numeric_limits<std::int16_t>::min();
+    constexpr int hi = std::numeric_limits<std::int16_t>::max();
+    value = static_cast<std::int16_t>(sum < lo ? lo : (sum > hi ? hi : sum));
+}
+
+ItemEffect Feed(MagCore& m, int tableNo, int item, const StatArray& backup) {
+    if (item < 0) return {};
+    return {true, ApplyDeltas(m, FeedTableByNo(tableNo)[item], backup)};
+}
+
+StatArray BackupOf(const MagState& s) {
+    return {s.DefProgressBackup, s.PowProgressBackup, s.DexProgressBackup, s.MindProgressBackup};
+}
+
+}  // namespace
+
+std::uint8_t ApplyDeltas(MagCore& m, const FeedDelta& delta, const StatArray& backup) {
+    const int deltas[] = {delta.def, delta.pow, delta.dex, delta.mind};
+    std::uint8_t levelled = 0;
+    for (int k = 0; k < 4; ++k) {
+        m.progress[k] = static_cast<std::int16_t>(m.progress[k] + deltas[k]);
+        if (CarryProgress(m.statLevel[k], m.progress[k], backup[k], m.level))
+            levelled |= static_cast<std::uint8_t>(1u << k);
+    }
+    AddSaturating(m.iq, delta.iq);
+    AddSaturating(m.synchro, delta.synchro);
+    return levelled;
+}
+
+// The stage is chosen by the level before the item; the evolution tests use the level
+// after it.
+ItemEffect FeedAndEvolve(MagCore& m, int item, const StatArray& backup, CharacterClass cls,
+                         SectionIdParity parity) {
+    ItemEffect effect;
+    if (!m.rare && m.level < kFirstEvolutionLevel) {
+        effect = Feed(m, kMagFeedTable, item, backup);
+        if (m.level >= kFirstEvolutionLevel)
+            m.form = static_cast<std::int8_t>(FirstEvolutionForm(cls));
+    } else if (!m.rare && m.level < kSecondEvolutionLevel) {
+        if (m.form == kMag) {
+            effect = Feed(m, kMagFeedTable, item, backup);
+            m.form = static_cast<std::int8_t>(FirstEvolutionForm(cls));
+        } else {
+            effect = Feed(m, kClassFeedTable, item, backup);
+        }
+        if (m.level >= kSecondEvolutionLevel)
+            m.form = static_cast<std::int8_t>(SecondEvolutionForm(m.form, m.statLevel));
+    } else {
+        if (const int tableNo = FeedTableNoForForm(m.form); tableNo != 0) {
+            m.feedTableNo = static_cast<std::int8_t>(tableNo);
+            effect = Feed(m, tableNo, item, backup);
+        }
+        if (m.feedTableNo != kRareFeedTable && m.level >= kFinalEvolutionLevel && m.level % 5 == 0)
+            m.form = static_cast<std::int8_t>(FinalEvolutionForm(m.form, m.statLevel, cls, parity));
+    }
+    return effect;
+}
+
+MagCore CoreOf(const MagState& s) {
+    MagCore m;
+    m.level = s.Level;
+    m.iq = s.IQ;
+    m.synchro = s.Synchro;
+    m.statLevel = {s.DefLevel, s.PowLevel, s.DexLevel, s.MindLevel};
+    m.progress = {s.DefProgress, s.PowProgress, s.DexProgress, s.MindProgress};
+    m.form = static_cast<std::int8_t>(MagFormIndex(s.MagName));
+    m.feedTableNo = static_cast<std::int8_t>(s.FeedTableNo);
+    m.rare = s.RareMagFlag == kTrue;
+    return m;
+}
+
+void StoreNumbers(MagState& s, const MagCore& m) {
+    s.Level = m.level;
+    s.IQ = m.iq;
+    s.Synchro = m.synchro;
+    for (StatKind k : kAllStats) {
+        StatLevel(s, k) = m.statLevel[static_cast<int>(k)];
+        StatProgress(s, k) = m.progress[static_cast<int>(k)];
+    }
+    s.FeedTableNo = m.feedTableNo;
+}
+
+void StoreCore(MagState& s, const MagCore& m) {
+    StoreNumbers(s, m);
+    if (m.form != kNoForm && m.form != MagFormIndex(s.MagName)) s.MagName = kMagForms[m.form].name;
+}
+
+void ApplyFeedTable(MagState& s, int tableNo, DisplayObserver& d) {
+    MagCore m = CoreOf(s);
+    const ItemEffect effect = Feed(m, tableNo, FeedItemIndex(s.FeedName1), BackupOf(s));
+    StoreCore(s, m);
+    ReportItemEffect(effect, d);
+}
+
+void FeedAndEvolve(MagState& s, CharacterClass cls, SectionIdParity parity, DisplayObserver& d) {
+    MagCore m = CoreOf(s);
+    const ItemEffect effect =
+        FeedAndEvolve(m, FeedItemIndex(s.FeedName1), BackupOf(s), cls, parity);
+    StoreCore(s, m);
+    ReportItemEffect(effect, d);
+    d.Changed(DisplayItem::Name, StatKind::Def);
+}
+
+void ReportItemEffect(const ItemEffect& effect, DisplayObserver& d) {
+    if (!effect.fed) return;
+    for (StatKind k : kAllStats) {
+        if (effect.levelledStats & (1u << static_cast<int>(k))) {
+            d.Changed(DisplayItem::StatLevel, k);
+            d.Changed(DisplayItem::Level, k);
+        }
+        d.Changed(DisplayItem::StatProgress, k);
+    }
+}
+
+}  // namespace toviran

@@ -1,0 +1,97 @@
+#pragma once
+// The numbers the feeding rules work on, and the per-item step over them. The feeding run
+// and the feed planner both feed through this one step; MagState holds the same values
+// for the windows, with the form's name as text.
+#include <array>
+#include <cstdint>
+
+#include "engine/feed_tables.h"
+#include "engine/mag_state.h"
+#include "engine/types.h"
+
+namespace toviran {
+
+using StatArray = std::array<std::int16_t, 4>;  // indexed by StatKind: DEF, POW, DEX, MIND
+
+struct MagCore {
+    std::int16_t level = 5;
+    std::int16_t iq = 0;
+    std::int16_t synchro = 40;
+    StatArray statLevel{5, 0, 0, 0};
+    StatArray progress{};
+    std::int8_t form = 0;  // index into kMagForms, kNoForm for any other name
+    std::int8_t feedTableNo = 0;
+    bool rare = false;
+    friend bool operator==(const MagCore&, const MagCore&) = default;
+};
+
+// What feeding one item did, so that a window redraws exactly that.
+struct ItemEffect {
+    bool fed = false;                // a table row was applied: every stat's progress redrawn
+    std::uint8_t levelledStats = 0;  // bit k: stat k gained a level (and so did the mag)
+};
+
+inline constexpr int kLevelCap = 200;
+inline constexpr int kIqMax = 200;
+inline constexpr int kSynchroMax = 120;
+
+// One stat's carry: the floor rule, at most one level, the level-200 cap. `backup` is the
+// progress before the item. Returns true when the stat gained a level. Inline: the feed
+// planner runs it billions of times.
+inline bool CarryProgress(std::int16_t& statLevel, std::int16_t& progress, std::int16_t backup,
+                          std::int16_t& level) {
+    // A delta that would empty the stat is cancelled: it falls back to the value before
+    // the item.
+    if (progress <= 0) progress = backup;
+    if (progress < 100) return false;
+    if (level >= kLevelCap) {
+        progress = 99;
+        return false;
+    }
+    ++statLevel;
+    ++level;
+    progress = static_cast<std::int16_t>(progress - 100);
+    // The stat that reaches the cap loses the rest of its points.
+    if (level == kLevelCap) progress = 99;
+    return true;
+}
+
+// IQ to 0..200 and synchro to 0..120, in this order of tests.
+inline void ClampIqSynchro(std::int16_t& iq, std::int16_t& synchro) {
+    if (iq >= kIqMax) iq = kIqMax;
+    if (synchro >= kSynchroMax) synchro = kSynchroMax;
+    if (iq <= 0) iq = 0;
+    if (synchro <= 0) synchro = 0;
+}
+
+// One table row: each stat's delta and carry in the order DEF, POW, DEX, MIND, then IQ
+// and synchro (not yet clamped). Returns the levelled-stats bits.
+std::uint8_t ApplyDeltas(MagCore& m, const FeedDelta& delta, const StatArray& backup);
+
+// The feed-and-evolve step for item 0..10 of the feed lists (-1 feeds nothing but still
+// evolves as due), with `backup` the progress before the item.
+ItemEffect FeedAndEvolve(MagCore& m, int item, const StatArray& backup, CharacterClass cls,
+                         SectionIdParity parity);
+
+// One whole item as the feeding run feeds it: backup, feed-and-evolve, clamp.
+inline ItemEffect FeedItem(MagCore& m, int item, CharacterClass cls, SectionIdParity parity) {
+    const StatArray backup = m.progress;
+    const ItemEffect effect = FeedAndEvolve(m, item, backup, cls, parity);
+    ClampIqSynchro(m.iq, m.synchro);
+    return effect;
+}
+
+// The evolutions as form indices; each returns `form` itself when the name stays.
+int FirstEvolutionForm(CharacterClass cls);
+int SecondEvolutionForm(int form, const StatArray& statLevel);
+int FinalEvolutionForm(int form, const StatArray& statLevel, CharacterClass cls,
+                       SectionIdParity parity);
+
+MagCore CoreOf(const MagState& s);
+// Writes the numbers back (levels, progress, IQ, synchro, table number), not the name.
+void StoreNumbers(MagState& s, const MagCore& m);
+// Writes the numbers back. The name is written only when the form differs from the one
+// the name stands for, so a name that is none of the 57 forms stays as it was typed.
+void StoreCore(MagState& s, const MagCore& m);
+
+}  // namespace toviran
