@@ -2,16 +2,15 @@
 
 #include <array>
 
+#include "engine/mag_core.h"
 #include "engine/undo.h"
 
 namespace toviran {
 namespace {
 
-using Condition = bool (*)(const MagState&);
-
 struct SpecialItem {
     std::string_view entry;
-    Condition condition;
+    SpecialRequirement requirement;
     const char* evenName;
     const char* oddName;
     Rgb colour;
@@ -19,43 +18,44 @@ struct SpecialItem {
     MessageIcon failureIcon;
 };
 
-bool LevelAtLeast100(const MagState& s) {
-    return s.Level >= 100;
-}
-bool PianCondition(const MagState& s) {
-    return s.Synchro >= 110 && s.IQ >= 180;
-}
-bool AllStatsAtLeast35(const MagState& s) {
-    for (StatKind k : kAllStats)
-        if (StatLevel(s, k) < 35) return false;
-    return true;
-}
-bool TwoStatsAtLeast70(const MagState& s) {
-    int count = 0;
-    for (StatKind k : kAllStats) count += StatLevel(s, k) >= 70 ? 1 : 0;
-    return count >= 2;
-}
+constexpr SpecialRequirement kLevel100{.minLevel = 100};
 
 constexpr SpecialItem kSpecialItems[] = {
-    {"マグ細胞213", LevelAtLeast100, "チュレル", "プレタ", kRareGreen,
+    {"マグ細胞213", kLevel100, "チュレル", "プレタ", kRareGreen,
      "「偶数IDチュレル 奇数IDプレタ」　使用条件：マグLv１00以上", MessageIcon::Exclamation},
-    {"マグ細胞502", LevelAtLeast100, "ソニチ", "ピトリ", kRareGreen,
+    {"マグ細胞502", kLevel100, "ソニチ", "ピトリ", kRareGreen,
      "「偶数IDソニチ 奇数IDピトリ」　使用条件：マグLv１00以上", MessageIcon::Information},
-    {"オパオパの心", LevelAtLeast100, "オパオパ", "オパオパ", kRareYellow,
+    {"オパオパの心", kLevel100, "オパオパ", "オパオパ", kRareYellow,
      "「オパオパ」　使用条件：マグLv１00以上", MessageIcon::Information},
-    {"ピアンの心", PianCondition, "ピアン", "ピアン", kRareYellow,
-     "「ピアン」　使用条件：シンクロ110%以上　IQ180以上", MessageIcon::Information},
-    {"チャオの心", AllStatsAtLeast35, "チャオ", "チャオ", kRareYellow,
-     "「チャオ」　使用条件：DEF POW DEX MIND が全て35以上", MessageIcon::Information},
-    {"オモチャオのパーツ", TwoStatsAtLeast70, "オモチャオ", "オモチャオ", kRareYellow,
-     "「オモチャオ」　使用条件：DEF POW DEX MIND のいずれか2つが70以上", MessageIcon::Information},
+    {"ピアンの心",
+     {.minIq = 180, .minSynchro = 110},
+     "ピアン",
+     "ピアン",
+     kRareYellow,
+     "「ピアン」　使用条件：シンクロ110%以上　IQ180以上",
+     MessageIcon::Information},
+    {"チャオの心",
+     {.statMin = 35, .statCount = 4},
+     "チャオ",
+     "チャオ",
+     kRareYellow,
+     "「チャオ」　使用条件：DEF POW DEX MIND が全て35以上",
+     MessageIcon::Information},
+    {"オモチャオのパーツ",
+     {.statMin = 70, .statCount = 2},
+     "オモチャオ",
+     "オモチャオ",
+     kRareYellow,
+     "「オモチャオ」　使用条件：DEF POW DEX MIND のいずれか2つが70以上",
+     MessageIcon::Information},
 };
 
 constexpr auto kInfos = [] {
     std::array<SpecialItemInfo, std::size(kSpecialItems)> infos{};
     for (std::size_t i = 0; i < infos.size(); ++i) {
         const auto& item = kSpecialItems[i];
-        infos[i] = {item.entry, item.evenName, item.oddName, item.colour, item.usage};
+        infos[i] = {item.entry,  item.evenName, item.oddName,
+                    item.colour, item.usage,    item.requirement};
     }
     return infos;
 }();
@@ -64,6 +64,13 @@ const Message kAlreadyRare{MessageIcon::Information, "もう進化しちゃっ�
                            "その進化は無理っす", MessageButtons::Ok};
 
 }  // namespace
+
+bool RequirementMet(const SpecialRequirement& r, const MagCore& m) {
+    int statsHigh = 0;
+    for (const std::int16_t level : m.statLevel) statsHigh += level >= r.statMin ? 1 : 0;
+    return m.level >= r.minLevel && m.iq >= r.minIq && m.synchro >= r.minSynchro &&
+           statsHigh >= r.statCount;
+}
 
 std::span<const SpecialItemInfo> SpecialItemInfos() {
     return kInfos;
@@ -80,7 +87,7 @@ bool UseSpecialItem(MagState& s, std::string_view entry, SectionIdParity parity,
         return false;
     }
     prompter.Show({MessageIcon::None, kAppTitle, item->usage, MessageButtons::Ok});
-    if (!item->condition(s)) {
+    if (!RequirementMet(item->requirement, CoreOf(s))) {
         prompter.Show(
             {item->failureIcon, "リトライしよう", "条件を満たしていないよ", MessageButtons::Ok});
         return false;

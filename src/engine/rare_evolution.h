@@ -4,12 +4,24 @@
 #include <string_view>
 
 #include "engine/display.h"
+#include "engine/mag_core.h"
 #include "engine/mag_state.h"
 #include "engine/messages.h"
 
 namespace toviran {
 
 inline constexpr const char* kAwakeCaption = "レアマグ進化";
+
+// What a special item asks of the mag; every bound is inclusive. A requirement that
+// leaves a field at its default does not test it.
+struct SpecialRequirement {
+    int minLevel = 0;
+    int minIq = 0;
+    int minSynchro = 0;
+    int statMin = 0;    // with statCount: at least statCount of DEF, POW, DEX, MIND
+    int statCount = 0;  // are statMin or more
+};
+bool RequirementMet(const SpecialRequirement& r, const MagCore& m);
 
 // The special items in the order of the cmbAwake list, with what each gives.
 struct SpecialItemInfo {
@@ -18,6 +30,7 @@ struct SpecialItemInfo {
     std::string_view oddName;   // the name with an odd section ID
     Rgb colour;
     std::string_view usage;  // the usage text, which states the condition
+    SpecialRequirement requirement;
 };
 std::span<const SpecialItemInfo> SpecialItemInfos();
 
