@@ -1,6 +1,7 @@
 // The first, second and final evolutions, as tables of forms keyed by the ordering of the
 // POW, DEX and MIND levels.
 #include <array>
+#include <span>
 
 #include "engine/feeding.h"
 #include "engine/mag_core.h"
@@ -27,7 +28,7 @@ enum Ordering {
     kOrderingCount
 };
 
-Ordering OrderingOf(int p, int d, int m) {
+constexpr Ordering OrderingOf(int p, int d, int m) {
     if (p == d && d == m) return kAllEqual;
     if (p == d) return p > m ? kPeqD_M : kM_PeqD;
     if (p == m) return p > d ? kPeqM_D : kD_PeqM;
@@ -43,6 +44,28 @@ Ordering OrderingOf(int p, int d, int m) {
 Ordering OrderingOf(const StatArray& level) {
     return OrderingOf(level[1], level[2], level[3]);
 }
+
+// One (POW, DEX, MIND) example per ordering, in row order.
+constexpr std::array<PdmLevels, kOrderingCount> kExamples{{
+    {2, 1, 0},
+    {2, 0, 1},
+    {1, 2, 0},
+    {0, 2, 1},
+    {1, 0, 2},
+    {0, 1, 2},
+    {1, 1, 0},
+    {1, 0, 1},
+    {0, 1, 1},
+    {1, 0, 0},
+    {0, 1, 0},
+    {0, 0, 1},
+    {0, 0, 0},
+}};
+static_assert([] {
+    for (int i = 0; i < kOrderingCount; ++i)
+        if (OrderingOf(kExamples[i][0], kExamples[i][1], kExamples[i][2]) != i) return false;
+    return true;
+}());
 
 // A cell that keeps the name the mag has.
 constexpr std::int8_t kKeep = -2;
@@ -123,6 +146,10 @@ void Rename(MagState& s, int from, int to) {
 }
 
 }  // namespace
+
+std::span<const PdmLevels> OrderingExamples() {
+    return kExamples;
+}
 
 int FirstEvolutionForm(CharacterClass cls) {
     return kFirstForm[static_cast<int>(cls)];

@@ -12,9 +12,6 @@ namespace {
 
 constexpr int kMagFeedTable = 1;
 constexpr int kClassFeedTable = 2;
-constexpr int kFirstEvolutionLevel = 10;
-constexpr int kSecondEvolutionLevel = 35;
-constexpr int kFinalEvolutionLevel = 50;
 constexpr int kMag = Form("マグ");
 
 // Adds a delta to IQ or synchro without wrapping; the clamp after the item brings an

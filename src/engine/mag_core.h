@@ -4,6 +4,7 @@
 // for the windows, with the form's name as text.
 #include <array>
 #include <cstdint>
+#include <span>
 
 #include "engine/feed_tables.h"
 #include "engine/mag_state.h"
@@ -32,6 +33,11 @@ struct ItemEffect {
 };
 
 inline constexpr int kLevelCap = 200;
+// The levels at which the first, second and (every five levels from here) final
+// evolutions are judged.
+inline constexpr int kFirstEvolutionLevel = 10;
+inline constexpr int kSecondEvolutionLevel = 35;
+inline constexpr int kFinalEvolutionLevel = 50;
 inline constexpr int kIqMax = 200;
 inline constexpr int kSynchroMax = 120;
 
@@ -80,6 +86,12 @@ inline ItemEffect FeedItem(MagCore& m, int item, CharacterClass cls, SectionIdPa
     ClampIqSynchro(m.iq, m.synchro);
     return effect;
 }
+
+// POW, DEX and MIND levels.
+using PdmLevels = std::array<std::int16_t, 3>;
+// One example of levels for each of the 13 orderings of POW, DEX and MIND that the
+// evolution tables tell apart (P > D > M, ..., P = D = M), in the tables' row order.
+std::span<const PdmLevels> OrderingExamples();
 
 // The evolutions as form indices; each returns `form` itself when the name stays.
 int FirstEvolutionForm(CharacterClass cls);

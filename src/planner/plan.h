@@ -1,0 +1,80 @@
+#pragma once
+// The feed planner's question and answer: from a mag, with a class and section ID fixed,
+// which feed-button presses reach a chosen form at a chosen level (and, when asked, an
+// exact set of stat levels) with the fewest items.
+#include <chrono>
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <stop_token>
+#include <string>
+#include <vector>
+
+#include "engine/feed_tables.h"
+#include "engine/mag_core.h"
+#include "engine/mag_state.h"
+
+namespace toviran::planner {
+
+// Bit i stands for item i of the feed lists.
+using ItemSet = std::uint16_t;
+inline constexpr ItemSet kAllItems = (1u << kFeedItemCount) - 1;
+
+struct Target {
+    int form = 0;  // index into kMagForms
+    int level = 0;
+    std::optional<StatArray> build;  // DEF, POW, DEX, MIND levels at the target level
+};
+
+struct PlanOptions {
+    std::size_t memoryBytes = std::size_t{512} << 20;
+    std::chrono::milliseconds timeLimit{20000};
+    int threads = 2;
+    // States kept per step of the wide search; 0 lets the planner choose from the target.
+    int beamWidth = 0;
+    // How many states the search that proves a plan shortest may visit; 0: from memory.
+    std::size_t proofNodes = 0;
+};
+
+struct PlanRequest {
+    MagState start;
+    CharacterClass characterClass = CharacterClass::HU;
+    SectionIdParity parity = SectionIdParity::Even;
+    Target target;
+    ItemSet allowedItems = kAllItems;
+    PlanOptions options;
+};
+
+struct Slot {
+    int item = 0;  // index into the feed lists
+    std::int32_t count = 0;
+};
+
+// One press of the feed button: count mode with one to four slots, or level mode (slot 1's
+// item until the target level, which the count of its one slot then equals in items).
+struct Press {
+    std::vector<Slot> slots;
+    bool levelMode = false;
+    int targetLevel = 0;  // level mode only
+    MagCore after;        // the mag after the press
+};
+
+struct Plan {
+    std::vector<Press> presses;
+    int items = 0;
+    int lowerBound = 0;    // no plan for this target uses fewer items
+    int specialItem = -1;  // a rare form: index into SpecialItemInfos(), used after the presses
+    MagCore final;         // the mag at the end (after the special item, for a rare form)
+};
+
+struct PlanResult {
+    std::optional<Plan> plan;
+    std::string reason;  // why there is none, in Japanese
+    bool cancelled = false;
+};
+
+// Called now and then from the searching thread with the share of the work done (0..1).
+using ProgressFn = std::function<void(double)>;
+
+}  // namespace toviran::planner

@@ -1,0 +1,95 @@
+#include "planner/reasons.h"
+
+namespace toviran::planner::reason {
+namespace {
+
+std::string N(int value) {
+    return std::to_string(value);
+}
+
+std::string S(std::string_view text) {
+    return std::string(text);
+}
+
+std::string StatName(StatKind stat) {
+    constexpr const char* kNames[] = {"DEF", "POW", "DEX", "MIND"};
+    return kNames[static_cast<int>(stat)];
+}
+
+std::string ParityName(SectionIdParity parity) {
+    return parity == SectionIdParity::Even ? "偶数ID" : "奇数ID";
+}
+
+std::string ClassName(CharacterClass cls) {
+    constexpr const char* kNames[] = {"HU", "RA", "FO"};
+    return kNames[static_cast<int>(cls)];
+}
+
+}  // namespace
+
+std::string UnknownStartForm() {
+    return "今のマグの名前が57の姿のどれでもないので、計画を立てられません。";
+}
+std::string StartInconsistent() {
+    return "今のマグのレベルが4つの能力値の合計と合わないので、計画を立てられません。";
+}
+std::string LevelAbove200(int level) {
+    return "目標レベル" + N(level) + "は200を超えています。レベルは200までです。";
+}
+std::string LevelBelowStart(int level, int startLevel) {
+    return "目標レベル" + N(level) + "は今のレベル" + N(startLevel) +
+           "より低いです。レベルは下がりません。";
+}
+std::string BuildSum(int sum, int level) {
+    return "能力値の合計" + N(sum) + "が目標レベル" + N(level) + "と違います。";
+}
+std::string StatWouldFall(StatKind stat, int now, int wanted) {
+    return StatName(stat) + "は今" + N(now) + "で、" + N(wanted) +
+           "には下がりません。能力値は上がるだけです。";
+}
+std::string NotByFeeding(std::string_view form) {
+    return S(form) + "はえさでもレアマグ進化でもなれない姿です（パラメータ設定でだけなれます）。";
+}
+std::string OtherParity(std::string_view form, SectionIdParity needed, std::string_view instead) {
+    return S(form) + "は" + ParityName(needed) + "だけのレアマグです。今のIDでは" + S(instead) +
+           "になります。";
+}
+std::string RareStaysRare(std::string_view form) {
+    return "今のマグは" + S(form) + "（レアマグ）なので、もう姿は変わりません。";
+}
+std::string ClassCannotReach(std::string_view form, CharacterClass cls, SectionIdParity parity) {
+    return S(form) + "には" + ClassName(cls) + "・" + ParityName(parity) +
+           "では、今のマグから育ちません。";
+}
+std::string TooEarly(std::string_view form, int fromLevel) {
+    return S(form) + "になれるのはLv" + N(fromLevel) + "からです。";
+}
+std::string MagEvolvesAt10() {
+    return "マグはLv10で進化するので、Lv10からはマグのままでいられません。";
+}
+std::string FormSettled(std::string_view form, int level) {
+    return "Lv" + N(level) + "までに進化の判定はもうないので、今の姿" + S(form) + "のままです。";
+}
+std::string SpecialNeedsLevel(std::string_view entry, int level) {
+    return S(entry) + "はLv" + N(level) + "から使えます。";
+}
+std::string BuildMissesSpecial(std::string_view entry, std::string_view usage) {
+    return "その能力値では" + S(entry) + "の条件を満たしません。" + S(usage);
+}
+std::string BuildGivesOtherForm(int level, std::string_view form) {
+    return "その能力値だと、Lv" + N(level) + "の進化で" + S(form) + "になります。";
+}
+std::string ItemsCannotReach() {
+    return "選んだえさだけでは目標に届きません。";
+}
+std::string SearchExhausted() {
+    return "この目標に届くえさの与え方は見つかりませんでした。";
+}
+std::string OutOfTime() {
+    return "制限時間のうちに見つかりませんでした。";
+}
+std::string OutOfMemory() {
+    return "探索に使えるメモリのうちに見つかりませんでした。";
+}
+
+}  // namespace toviran::planner::reason

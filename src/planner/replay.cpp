@@ -1,0 +1,79 @@
+#include "planner/replay.h"
+
+#include "engine/rare_evolution.h"
+
+namespace toviran::planner {
+namespace {
+
+// Any refusal means the plan and the program disagree; the special item's usage text is
+// the one message a plan expects.
+class ExpectingPrompter final : public Prompter {
+  public:
+    bool Show(const Message& message) override {
+        if (message.icon != MessageIcon::None) refused = true;
+        return true;
+    }
+    bool refused = false;
+};
+
+std::string ItemName(int item) {
+    return std::string(FeedItemNames()[static_cast<std::size_t>(item)]);
+}
+
+}  // namespace
+
+FeedRequest FeedRequestFor(const Press& press, CharacterClass cls, SectionIdParity parity) {
+    FeedRequest r;
+    r.characterClass = cls;
+    r.parity = parity;
+    r.mode = press.levelMode ? FeedMode::Level : FeedMode::Count;
+    for (std::size_t k = 0; k < press.slots.size() && k < r.feedSlots.size(); ++k) {
+        const Slot& slot = press.slots[k];
+        r.feedSlots[k] = {ItemName(slot.item),
+                          std::to_string(press.levelMode ? press.targetLevel : slot.count), true};
+    }
+    r.feedSlots[0].enabled = true;
+    return r;
+}
+
+bool ReplayConfirms(const PlanRequest& request, const Plan& plan) {
+    MagState s = request.start;
+    ExpectingPrompter prompter;
+    NullDisplay display;
+    for (const Press& press : plan.presses) {
+        const FeedRequest r = FeedRequestFor(press, request.characterClass, request.parity);
+        if (RunFeeding(s, r, prompter, display) != FeedOutcome::Fed || prompter.refused)
+            return false;
+        if (!(CoreOf(s) == press.after)) return false;
+    }
+    if (plan.specialItem >= 0) {
+        const auto entry = SpecialItemInfos()[static_cast<std::size_t>(plan.specialItem)].entry;
+        if (!UseSpecialItem(s, entry, request.parity, prompter, display) || prompter.refused)
+            return false;
+    }
+    const MagCore end = CoreOf(s);
+    return end == plan.final && end.form == request.target.form &&
+           end.level == request.target.level;
+}
+
+std::vector<std::string> ScriptLines(const Plan& plan) {
+    std::vector<std::string> lines;
+    for (const Press& press : plan.presses) {
+        if (press.levelMode) {
+            lines.push_back("feedto " + ItemName(press.slots.front().item) + " " +
+                            std::to_string(press.targetLevel));
+            continue;
+        }
+        std::string line = "feed";
+        for (const Slot& slot : press.slots)
+            line += " " + ItemName(slot.item) + " " + std::to_string(slot.count);
+        lines.push_back(line);
+    }
+    if (plan.specialItem >= 0)
+        lines.push_back(
+            "rare " +
+            std::string(SpecialItemInfos()[static_cast<std::size_t>(plan.specialItem)].entry));
+    return lines;
+}
+
+}  // namespace toviran::planner
