@@ -8,6 +8,7 @@ REQUIRED_PACKAGES=(
   qt6-base-dev libgl-dev
   fonts-ipafont-gothic fonts-motoya-l-maruberi
   desktop-file-utils
+  scdoc dpkg-dev lintian appstream
 )
 
 missing_packages() {
@@ -28,7 +29,9 @@ install_missing() {
     # shellcheck disable=SC2086
     apt-get install -y -qq --no-install-recommends $missing
   else
-    echo "Missing Debian packages (install them as root): $missing" >&2
+    # shellcheck disable=SC2086
+    printf '足りない Debian パッケージがあります。root で次を実行してください:\n  %s %s\n' \
+      "apt-get install --no-install-recommends" "$(echo $missing)" >&2
     exit 1
   fi
 }

@@ -21,7 +21,7 @@ ParseError Error(std::string reason) {
 }
 
 std::string Quoted(std::string_view text) {
-    return "\"" + std::string(text) + "\"";
+    return "「" + std::string(text) + "」";
 }
 
 bool IsAsciiDigits(std::string_view text) {
@@ -32,7 +32,7 @@ bool IsAsciiDigits(std::string_view text) {
 // script error rather than something the program would ever receive.
 std::optional<ParseError> CheckDigits(std::string_view what, std::string_view text) {
     if (IsAsciiDigits(text)) return std::nullopt;
-    return Error(std::string(what) + " " + Quoted(text) + " is not ASCII digits");
+    return Error(std::string(what) + " の" + Quoted(text) + "が半角数字ではありません");
 }
 
 template <typename Value>
@@ -61,17 +61,17 @@ std::optional<Value> Lookup(const NamedValue<Value> (&table)[N], std::string_vie
 
 ParsedLine ParseClass(Args args) {
     if (const auto value = Lookup(kClassWords, args[0])) return SelectClass{*value};
-    return Error("class must be HU, RA or FO, not " + Quoted(args[0]));
+    return Error("class は HU、RA、FO のどれかです（" + Quoted(args[0]) + "ではありません）");
 }
 
 ParsedLine ParseParity(Args args) {
     if (const auto value = Lookup(kParityWords, args[0])) return SelectParity{*value};
-    return Error("id must be even or odd, not " + Quoted(args[0]));
+    return Error("id は even か odd です（" + Quoted(args[0]) + "ではありません）");
 }
 
 ParsedLine ParseFeed(Args args) {
     if (args.size() % 2 != 0)
-        return Error("feed needs ITEM COUNT pairs, got an odd number of words");
+        return Error("feed には ITEM COUNT の組が要ります（語の数が奇数です）");
     FeedByCount feed;
     for (std::size_t i = 0; i < args.size(); i += 2) {
         if (auto error = CheckDigits("COUNT", args[i + 1])) return *error;
@@ -112,7 +112,7 @@ constexpr std::array<std::string_view, 10> kParameterFields{
     "DEF", "POW", "DEX", "MIND", "DEFP", "POWP", "DEXP", "MINDP", "IQ", "SYNCHRO"};
 
 ParsedLine ParseSet(Args args) {
-    if (!IsMagName(args[0])) return Error(Quoted(args[0]) + " is not a mag name");
+    if (!IsMagName(args[0])) return Error(Quoted(args[0]) + "はマグの名前ではありません");
     for (std::size_t i = 0; i < kParameterFields.size(); ++i) {
         if (auto error = CheckDigits(kParameterFields[i], args[i + 1])) return *error;
     }
@@ -133,21 +133,25 @@ struct CommandSyntax {
     std::size_t minArgs;
     std::size_t maxArgs;
     ParseFn parse;
+    std::string_view help;  // what the command does, for the usage text
 };
 
 constexpr CommandSyntax kCommands[] = {
-    {"class", "HU|RA|FO", 1, 1, ParseClass},
-    {"id", "even|odd", 1, 1, ParseParity},
-    {"feed", "ITEM COUNT [ITEM COUNT]... (1 to 4 pairs)", 2, 8, ParseFeed},
-    {"feedto", "ITEM LEVEL", 2, 2, ParseFeedTo},
-    {"rare", "ENTRY", 1, 1, ParseRare},
-    {"undo", "", 0, 0, ParseUndo},
-    {"new", "", 0, 0, ParseNew},
-    {"set", "NAME DEF POW DEX MIND DEFP POWP DEXP MINDP IQ SYNCHRO", 11, 11, ParseSet},
-    {"convert", "", 0, 0, ParseConvert},
-    {"show", "", 0, 0, ParseShow},
-    {"history", "", 0, 0, ParseHistory},
-    {"save", "PATH", 1, 1, ParseSave},
+    {"class", "HU|RA|FO", 1, 1, ParseClass, "職業を選ぶ"},
+    {"id", "even|odd", 1, 1, ParseParity, "偶数ID / 奇数ID を選ぶ"},
+    {"feed", "ITEM COUNT [ITEM COUNT]...", 2, 8, ParseFeed,
+     "個数モード。1～4組（k 組目がスロット k）"},
+    {"feedto", "ITEM LEVEL", 2, 2, ParseFeedTo,
+     "レベル指定モード。スロット1のえさを目標レベルまで"},
+    {"rare", "ENTRY", 1, 1, ParseRare, "レアマグ進化の一覧から特殊アイテム ENTRY を選ぶ"},
+    {"undo", "", 0, 0, ParseUndo, "アンドゥ（無効のときは何もしない）"},
+    {"new", "", 0, 0, ParseNew, "新規作成"},
+    {"set", "NAME DEF POW DEX MIND DEFP POWP DEXP MINDP IQ SYNCHRO", 11, 11, ParseSet,
+     "パラメータ設定で値を入れて反映（確認は OK）"},
+    {"convert", "", 0, 0, ParseConvert, "Ver2→Ver1 コンバート（確認は OK）"},
+    {"show", "", 0, 0, ParseShow, "状態の行 state を出す"},
+    {"history", "", 0, 0, ParseHistory, "えさ履歴の行 history を出す"},
+    {"save", "PATH", 1, 1, ParseSave, "えさ履歴を CP932 でファイル PATH に保存"},
 };
 
 std::string Usage(const CommandSyntax& syntax) {
@@ -159,20 +163,28 @@ std::string Usage(const CommandSyntax& syntax) {
 }  // namespace
 
 ParsedLine ParseLine(std::string_view line) {
-    if (!IsValidUtf8(line)) return Error("not valid UTF-8");
+    if (!IsValidUtf8(line)) return Error("UTF-8 の文字として読めません");
     const std::vector<std::string> words = SplitWords(line);
     if (words.empty()) return SkipLine{};
     const auto syntax = std::ranges::find(kCommands, words[0], &CommandSyntax::name);
-    if (syntax == std::end(kCommands)) return Error("unknown command " + Quoted(words[0]));
+    if (syntax == std::end(kCommands)) return Error("知らないコマンド" + Quoted(words[0]) + "です");
     const Args args = Args(words).subspan(1);
     if (args.size() < syntax->minArgs || args.size() > syntax->maxArgs)
-        return Error("wrong number of words, expected \"" + Usage(*syntax) + "\"");
+        return Error("語の数が違います（書き方: " + Usage(*syntax) + "）");
     return syntax->parse(args);
 }
 
 std::string CommandSummary() {
+    // Usages are ASCII, so their length is their width; a longer one gets its own line.
+    constexpr std::size_t kColumn = 30;
     std::string summary;
-    for (const CommandSyntax& syntax : kCommands) summary += "  " + Usage(syntax) + "\n";
+    for (const CommandSyntax& syntax : kCommands) {
+        const std::string usage = "  " + Usage(syntax);
+        summary += usage;
+        summary += usage.size() < kColumn ? std::string(kColumn - usage.size(), ' ')
+                                          : "\n" + std::string(kColumn, ' ');
+        summary += std::string(syntax.help) + "\n";
+    }
     return summary;
 }
 

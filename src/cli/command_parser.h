@@ -17,7 +17,7 @@ using ParsedLine = std::variant<SkipLine, Command, ParseError>;
 
 ParsedLine ParseLine(std::string_view line);
 
-// One line per command, "NAME ARGUMENTS", for the usage text.
+// One line per command, "NAME ARGUMENTS" and what it does, for the usage text.
 std::string CommandSummary();
 
 }  // namespace toviran::sim

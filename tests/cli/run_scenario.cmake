@@ -1,6 +1,7 @@
 # Runs one toviran-sim scenario and compares what it produced with what is expected.
 #   -DSIM=program -DSCENARIO=dir/NAME.sim -DWORK_DIR=empty folder to run in
 #   -DUSE_STDIN=ON feeds the script on standard input with the argument "-".
+# NAME.args, when present, holds options given before the script, one a line.
 # Expected: NAME.out (standard output, required), NAME.err (standard error, default
 # empty), NAME.status (exit status, default 0), and for every NAME.files/FILE.hex the
 # bytes of WORK_DIR/FILE, written as hex digits; blanks and "#" comments are ignored.
@@ -13,11 +14,16 @@ set(base ${dir}/${name})
 file(REMOVE_RECURSE ${WORK_DIR})
 file(MAKE_DIRECTORY ${WORK_DIR})
 
+set(options "")
+if(EXISTS ${base}.args)
+  file(STRINGS ${base}.args options)
+endif()
+
 if(USE_STDIN)
-  execute_process(COMMAND ${SIM} - INPUT_FILE ${SCENARIO} WORKING_DIRECTORY ${WORK_DIR}
+  execute_process(COMMAND ${SIM} ${options} - INPUT_FILE ${SCENARIO} WORKING_DIRECTORY ${WORK_DIR}
                   OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status)
 else()
-  execute_process(COMMAND ${SIM} ${SCENARIO} WORKING_DIRECTORY ${WORK_DIR}
+  execute_process(COMMAND ${SIM} ${options} ${SCENARIO} WORKING_DIRECTORY ${WORK_DIR}
                   OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status)
 endif()
 

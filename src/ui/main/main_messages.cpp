@@ -2,10 +2,11 @@
 
 #include <string>
 
+#include "toviran_version.h"
+
 namespace toviran {
 namespace {
 
-constexpr const char* kVersionText = "TOVIRANVer 2.11 2002/";
 constexpr const char* kAuthor = "TOVIRAN開発チーム";
 
 }  // namespace
@@ -16,7 +17,9 @@ Message ExitQuestion() {
 }
 
 Message VersionMessage() {
-    return {MessageIcon::None, kAppTitle, std::string(kVersionText) + kAuthor, MessageButtons::Ok};
+    // "TOVIRANVer 2.11 2002/" with the version number that the package carries too.
+    return {MessageIcon::None, kAppTitle,
+            std::string("TOVIRANVer ") + kVersion + " 2002/" + kAuthor, MessageButtons::Ok};
 }
 
 Message PageMissingMessage(std::string_view pageCaption) {
