@@ -50,25 +50,23 @@ void Expand(const SearchSpace& space, std::span<const Node> parents, std::uint32
     }
 }
 
-// Expands every state of the step, on two threads when there are enough of them.
-std::vector<Node> Children(const SearchSpace& space, const std::vector<Node>& frontier,
-                           int threads) {
-    std::vector<Node> children;
-    children.reserve(frontier.size() * space.items.size());
+// Expands every state of the step into `children` (kept from step to step so that its
+// memory is reused), on two threads when there are enough states.
+void Children(const SearchSpace& space, const std::vector<Node>& frontier, int threads,
+              std::vector<Node>& children, std::vector<Node>& second) {
+    children.clear();
+    second.clear();
     const std::span<const Node> all(frontier);
     if (threads < 2 || frontier.size() < 256) {
         Expand(space, all, 0, children);
-        return children;
+        return;
     }
     const auto half = static_cast<std::uint32_t>(frontier.size() / 2);
-    std::vector<Node> second;
-    second.reserve(children.capacity() / 2);
     {
         std::jthread helper([&] { Expand(space, all.subspan(half), half, second); });
         Expand(space, all.first(half), 0, children);
     }
     children.insert(children.end(), second.begin(), second.end());
-    return children;
 }
 
 std::vector<int> PathTo(const Node& last, const std::vector<std::vector<Link>>& history) {
@@ -98,12 +96,15 @@ SearchOutcome BeamSearch(const SearchSpace& space, const MagCore& start,
     StateTable table(width * space.items.size());
     float dropped = kInfinity;  // fewest items a plan through a dropped state could use
     SearchOutcome outcome;
+    std::vector<Node> children;
+    std::vector<Node> second;
+    std::vector<Node> unique;
     for (int step = 1;; ++step) {
         if (space.stop.stop_requested()) return {SearchEnd::Cancelled, {}, 0};
         if (space.OutOfTime()) return {SearchEnd::Time, {}, 0};
-        std::vector<Node> children = Children(space, frontier, settings.threads);
+        Children(space, frontier, settings.threads, children, second);
         table.Clear();
-        std::vector<Node> unique;
+        unique.clear();
         const Node* goal = nullptr;
         for (const Node& c : children) {
             if (c.reached) {
@@ -142,7 +143,7 @@ SearchOutcome BeamSearch(const SearchSpace& space, const MagCore& start,
         const std::size_t working =
             (children.capacity() + 2 * width) * sizeof(Node) + table.Bytes();
         if (historyBytes + working > settings.memoryBytes) return {SearchEnd::Memory, {}, 0};
-        frontier = std::move(unique);
+        std::swap(frontier, unique);
         if (progress) {
             float best = kInfinity;
             for (const Node& n : frontier) best = std::min(best, n.rank);

@@ -59,11 +59,11 @@ int SettleLevel(int level) {
     return 0;
 }
 
+// The example's levels are the groups' ranks: 0 for the lowest group, and so on.
 OrderingOption Option(const PdmLevels& pdm, int minDef, int maxDef) {
-    return {{static_cast<std::int8_t>(pdm[0]), static_cast<std::int8_t>(pdm[1]),
-             static_cast<std::int8_t>(pdm[2])},
-            minDef,
-            maxDef};
+    OrderingOption option{{}, minDef, maxDef};
+    for (int k = 0; k < 3; ++k) option.groups[pdm[k]] |= static_cast<std::uint8_t>(1u << (k + 1));
+    return option;
 }
 
 // The orderings the last evolution before the target level gives the form from. A cell

@@ -15,10 +15,11 @@
 
 namespace toviran::planner {
 
-// One way the last evolution gives the target form: the ranks of POW, DEX and MIND (0 is
-// the lowest group; equal ranks mean equal levels) and the DEF levels it asks for.
+// One way the last evolution gives the target form: POW, DEX and MIND in groups of equal
+// levels, each group above the one before it (bit k stands for stat k of StatKind; an
+// empty group ends the list), and the DEF levels it asks for.
 struct OrderingOption {
-    std::array<std::int8_t, 3> rank;
+    std::array<std::uint8_t, 3> groups{};
     int minDef = 0;
     int maxDef = 200;
 };

@@ -143,8 +143,10 @@ LowerBound::LowerBound(const Goal& goal, const MagCore& start, CharacterClass cl
         bands_.push_back({0, kLevelCap + 1, 0});
         tables.push_back({kRareFeedTable});
     } else {
+        // A マグ fed from level 10 (set so in the parameter window) takes one more item
+        // from its own table; otherwise the class stage feeds from table 2 only.
         std::set<int> classStage{2};
-        if (start.form == Form("マグ")) classStage.insert(1);
+        if (start.form == Form("マグ") && start.level >= kFirstEvolutionLevel) classStage.insert(1);
         bands_ = {{0, kFirstEvolutionLevel, 0},
                   {kFirstEvolutionLevel, kSecondEvolutionLevel, 0},
                   {kSecondEvolutionLevel, kFinalEvolutionLevel, 0},
@@ -220,7 +222,7 @@ float LowerBound::ByStatNeeds(const Vec4& need, const Reach& reach) const {
 
 // The last evolution still to come must see one of the orderings that give the form: the
 // least each stat must still rise for the cheapest of them, one stat at a time.
-float LowerBound::ByOrdering(const MagCore& m, const Reach& reach) const {
+float LowerBound::ByOrdering(const MagCore& m, const Reach& reach, float enough) const {
     if (goal_.orderings.empty() || m.level >= goal_.settleLevel) return 0;
     if (m.form == goal_.form && goal_.level % 5 != 0) return 0;  // the mag may keep it
     float best = kInfinity;
@@ -229,12 +231,13 @@ float LowerBound::ByOrdering(const MagCore& m, const Reach& reach) const {
         std::array<int, 4> want{std::max<int>(m.statLevel[0], o.minDef), 0, 0, 0};
         // Each group of equal stats sits at least one level above the group below it.
         int below = -1;
-        for (int rank = 0; rank < 3 && std::ranges::find(o.rank, rank) != o.rank.end(); ++rank) {
+        for (const std::uint8_t group : o.groups) {
+            if (group == 0) break;
             int value = below + 1;
-            for (int k = 0; k < 3; ++k)
-                if (o.rank[k] == rank) value = std::max<int>(value, m.statLevel[k + 1]);
-            for (int k = 0; k < 3; ++k)
-                if (o.rank[k] == rank) want[k + 1] = value;
+            for (int k = 1; k < 4; ++k)
+                if (group & (1u << k)) value = std::max<int>(value, m.statLevel[k]);
+            for (int k = 1; k < 4; ++k)
+                if (group & (1u << k)) want[k] = value;
             below = value;
         }
         int raise = 0;
@@ -248,6 +251,7 @@ float LowerBound::ByOrdering(const MagCore& m, const Reach& reach) const {
         }
         if (m.level + raise > goal_.orderingLevel) continue;
         best = std::min(best, items);
+        if (best <= enough) break;  // the other bounds are already at least this much
     }
     return best;
 }
@@ -283,7 +287,7 @@ float LowerBound::Items(const MagCore& m) const {
             need[k] = std::max(0.0f, 100.0f * ((*goal_.build)[k] - m.statLevel[k]) - m.progress[k]);
         items = std::max(items, ByStatNeeds(need, reach));
     }
-    items = std::max(items, ByOrdering(m, reach));
+    items = std::max(items, ByOrdering(m, reach, items));
     if (goal_.form == kNoForm) items = std::max(items, ByRequirement(m, reach));
     return items;
 }

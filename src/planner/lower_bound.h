@@ -37,7 +37,8 @@ class LowerBound {
     int BandOf(int level) const;
     float ByLevels(const MagCore& m, int band) const;
     float ByStatNeeds(const Vec4& need, const Reach& reach) const;
-    float ByOrdering(const MagCore& m, const Reach& reach) const;
+    // Stops early once an ordering needs no more than `enough` items.
+    float ByOrdering(const MagCore& m, const Reach& reach, float enough) const;
     float ByRequirement(const MagCore& m, const Reach& reach) const;
 
     Goal goal_;
