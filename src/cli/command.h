@@ -1,6 +1,8 @@
 #pragma once
 // One script line as a value: what the user would do in the program, with the texts
 // exactly as typed.
+#include <array>
+#include <optional>
 #include <string>
 #include <variant>
 #include <vector>
@@ -44,9 +46,15 @@ struct ShowHistory {};
 struct SaveHistory {
     std::string path;
 };
+// The feed planner from the current mag: a form, a level and optionally the four stats.
+struct PlanFeeding {
+    std::string form;
+    std::string levelText;
+    std::optional<std::array<std::string, 4>> statTexts;
+};
 
-using Command =
-    std::variant<SelectClass, SelectParity, FeedByCount, FeedToLevel, PickRareEntry, PressUndo,
-                 StartNewMag, SetParameters, Convert, ShowState, ShowHistory, SaveHistory>;
+using Command = std::variant<SelectClass, SelectParity, FeedByCount, FeedToLevel, PickRareEntry,
+                             PressUndo, StartNewMag, SetParameters, Convert, ShowState, ShowHistory,
+                             SaveHistory, PlanFeeding>;
 
 }  // namespace toviran::sim

@@ -127,6 +127,18 @@ ParsedLine ParseSet(Args args) {
     return SetParameters{std::move(typed)};
 }
 
+ParsedLine ParsePlan(Args args) {
+    if (args.size() != 2 && args.size() != 6)
+        return Error("plan には FORM LEVEL か FORM LEVEL DEF POW DEX MIND を書きます");
+    if (!IsMagName(args[0])) return Error(Quoted(args[0]) + "はマグの名前ではありません");
+    constexpr std::string_view kFields[] = {"LEVEL", "DEF", "POW", "DEX", "MIND"};
+    for (std::size_t i = 1; i < args.size(); ++i)
+        if (auto error = CheckDigits(kFields[i - 1], args[i])) return *error;
+    PlanFeeding plan{args[0], args[1], std::nullopt};
+    if (args.size() == 6) plan.statTexts = std::array{args[2], args[3], args[4], args[5]};
+    return plan;
+}
+
 struct CommandSyntax {
     std::string_view name;
     std::string_view arguments;  // as shown in the usage text
@@ -152,6 +164,8 @@ constexpr CommandSyntax kCommands[] = {
     {"show", "", 0, 0, ParseShow, "状態の行 state を出す"},
     {"history", "", 0, 0, ParseHistory, "えさ履歴の行 history を出す"},
     {"save", "PATH", 1, 1, ParseSave, "えさ履歴を CP932 でファイル PATH に保存"},
+    {"plan", "FORM LEVEL [DEF POW DEX MIND]", 2, 6, ParsePlan,
+     "今のマグから FORM を LEVEL にする一番少ないえさの与え方を探す（マグは変えない）"},
 };
 
 std::string Usage(const CommandSyntax& syntax) {

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "planner/replay.h"
+
 namespace toviran::sim {
 namespace {
 
@@ -65,6 +67,16 @@ std::string StateLine(const MagState& state) {
 
 std::string HistoryLine(const MagState& state) {
     return "history " + EscapeLine(state.HistoryText);
+}
+
+std::vector<std::string> PlanLines(const planner::PlanResult& result) {
+    if (!result.plan) return {"plan none " + EscapeLine(result.reason)};
+    const planner::Plan& plan = *result.plan;
+    std::vector<std::string> lines{"plan found items=" + std::to_string(plan.items) +
+                                   " presses=" + std::to_string(plan.presses.size()) +
+                                   " bound=" + std::to_string(plan.lowerBound)};
+    for (const std::string& line : planner::ScriptLines(plan)) lines.push_back("press " + line);
+    return lines;
 }
 
 }  // namespace toviran::sim

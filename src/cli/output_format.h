@@ -2,9 +2,11 @@
 // The simulator's output lines: messages, the state line and the history line.
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/mag_state.h"
 #include "engine/messages.h"
+#include "planner/plan.h"
 
 namespace toviran::sim {
 
@@ -17,5 +19,8 @@ std::string MessageLine(const Message& message);
 std::string StateLine(const MagState& state);
 // "history TEXT"
 std::string HistoryLine(const MagState& state);
+// "plan found items=N presses=K bound=B" and a "press ..." line per press (each, without
+// "press", a line of the script language), or "plan none REASON".
+std::vector<std::string> PlanLines(const planner::PlanResult& result);
 
 }  // namespace toviran::sim

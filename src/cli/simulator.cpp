@@ -3,14 +3,25 @@
 #include <variant>
 
 #include "cli/output_format.h"
+#include "engine/mag_forms.h"
 #include "engine/parameters.h"
 #include "engine/rare_evolution.h"
 #include "engine/undo.h"
 #include "history/conversion.h"
 #include "history/history_file.h"
+#include "planner/planner.h"
 
 namespace toviran::sim {
-namespace {}  // namespace
+namespace {
+
+// A number typed for the planner; digits only, so only its size can be off, and a size
+// beyond the stats' range is refused by the planner's own checks.
+std::int16_t PlanNumber(const std::string& digits) {
+    const auto value = CountFromText(digits);
+    return static_cast<std::int16_t>(std::min<std::int32_t>(value.value_or(INT16_MAX), INT16_MAX));
+}
+
+}  // namespace
 
 Simulator::Simulator(std::ostream& out) : out_(out), prompter_(out) {
     slots_[0].enabled = true;  // slot 1 has no check box of its own
@@ -98,6 +109,23 @@ void Simulator::Do(const ShowHistory&) {
 void Simulator::Do(const SaveHistory& command) {
     const SaveResult result = SaveHistoryFile(command.path, state_.HistoryText);
     if (!result.ok) prompter_.Show(SaveFailureMessage(command.path, result));
+}
+
+// Plans from the mag as it is, with the class and ID selected now; the mag is not changed.
+void Simulator::Do(const PlanFeeding& command) {
+    planner::PlanRequest request;
+    request.start = state_;
+    request.characterClass = class_;
+    request.parity = parity_;
+    request.target.form = MagFormIndex(command.form);
+    request.target.level = PlanNumber(command.levelText);
+    if (command.statTexts) {
+        StatArray build{};
+        for (std::size_t k = 0; k < build.size(); ++k)
+            build[k] = PlanNumber((*command.statTexts)[k]);
+        request.target.build = build;
+    }
+    for (const std::string& line : PlanLines(planner::FindPlan(request))) out_ << line << '\n';
 }
 
 }  // namespace toviran::sim

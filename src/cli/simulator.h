@@ -33,6 +33,7 @@ class Simulator {
     void Do(const ShowState& command);
     void Do(const ShowHistory& command);
     void Do(const SaveHistory& command);
+    void Do(const PlanFeeding& command);
 
     void Feed(FeedMode mode);
 

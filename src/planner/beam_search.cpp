@@ -100,6 +100,8 @@ SearchOutcome BeamSearch(const SearchSpace& space, const MagCore& start,
     std::vector<Node> second;
     std::vector<Node> unique;
     for (int step = 1;; ++step) {
+        if (step > settings.maxSteps)
+            return {SearchEnd::Exhausted, {}, std::min(step, Ceil(dropped))};
         if (space.stop.stop_requested()) return {SearchEnd::Cancelled, {}, 0};
         if (space.OutOfTime()) return {SearchEnd::Time, {}, 0};
         Children(space, frontier, settings.threads, children, second);

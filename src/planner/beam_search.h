@@ -13,6 +13,9 @@ struct BeamSettings {
     int width = 4096;
     int threads = 2;
     std::size_t memoryBytes = std::size_t{512} << 20;
+    // A search that has found nothing after this many items gives up: at the target level
+    // a mag can take items for ever without levelling, so not every search runs dry.
+    int maxSteps = 10000;
 };
 
 SearchOutcome BeamSearch(const SearchSpace& space, const MagCore& start,

@@ -269,9 +269,14 @@ float LowerBound::ByRequirement(const MagCore& m, const Reach& reach) const {
     for (int mask = 0; mask < 16; ++mask) {
         if (std::popcount(static_cast<unsigned>(mask)) != r.statCount) continue;
         Vec4 need{};
-        for (int k = 0; k < 4; ++k)
-            if (mask & (1 << k))
-                need[k] = std::max(0.0f, 100.0f * (r.statMin - m.statLevel[k]) - m.progress[k]);
+        int raise = 0;
+        for (int k = 0; k < 4; ++k) {
+            if (!(mask & (1 << k)) || m.statLevel[k] >= r.statMin) continue;
+            raise += r.statMin - m.statLevel[k];
+            need[k] = std::max(0.0f, 100.0f * (r.statMin - m.statLevel[k]) - m.progress[k]);
+        }
+        // The levels still to gain must fit below the target level.
+        if (m.level + raise > goal_.level) continue;
         cheapest = std::min(cheapest, ByStatNeeds(need, reach));
     }
     return std::max(items, cheapest);

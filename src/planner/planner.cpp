@@ -40,13 +40,20 @@ int BeamWidth(const PlanOptions& options, float startBound) {
     return static_cast<int>(std::clamp(width, double{kMinBeamWidth}, double{kMaxBeamWidth}));
 }
 
+// Most plans run to 1.1 to 1.5 times the bound, lopsided builds to over twice; a search
+// past three times the bound and 200 items more has lost its way.
+int MaxSteps(float startBound) {
+    const int bound = static_cast<int>(std::ceil(startBound));
+    return 3 * bound + 200;
+}
+
 std::size_t ProofStates(const PlanOptions& options) {
     if (options.proofNodes > 0) return options.proofNodes;
     return std::min(kDefaultProofStates, options.memoryBytes / kProofBytesPerState);
 }
 
 std::string WhyNone(SearchEnd end, bool proven) {
-    if (proven) return reason::SearchExhausted();
+    if (proven) return reason::Impossible();
     switch (end) {
         case SearchEnd::Time:
             return reason::OutOfTime();
@@ -104,7 +111,7 @@ PlanResult FindPlan(const PlanRequest& request, std::stop_token stop, const Prog
         if (std::isinf(startBound)) return {std::nullopt, reason::ItemsCannotReach()};
         lower = static_cast<int>(std::ceil(startBound - 1e-3f));
         const BeamSettings settings{BeamWidth(request.options, startBound), request.options.threads,
-                                    request.options.memoryBytes};
+                                    request.options.memoryBytes, MaxSteps(startBound)};
         const SearchOutcome beam =
             BeamSearch(space, start, settings, [&](double f) { report(kBeamShare * f); });
         if (beam.end == SearchEnd::Cancelled) return Cancelled();

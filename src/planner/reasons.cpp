@@ -85,6 +85,9 @@ std::string ItemsCannotReach() {
 std::string SearchExhausted() {
     return "この目標に届くえさの与え方は見つかりませんでした。";
 }
+std::string Impossible() {
+    return "この目標に届くえさの与え方はありません。";
+}
 std::string OutOfTime() {
     return "制限時間のうちに見つかりませんでした。";
 }

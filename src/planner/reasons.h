@@ -25,6 +25,7 @@ std::string BuildMissesSpecial(std::string_view entry, std::string_view usage);
 std::string BuildGivesOtherForm(int level, std::string_view form);
 std::string ItemsCannotReach();
 std::string SearchExhausted();
+std::string Impossible();
 std::string OutOfTime();
 std::string OutOfMemory();
 

@@ -34,7 +34,7 @@ struct SearchSpace {
 };
 
 // Why a search ended.
-enum class SearchEnd { Found, Exhausted, Time, Memory, Cancelled };
+enum class SearchEnd { Found, Exhausted, Steps, Time, Memory, Cancelled };
 
 // A search's answer: the items in feeding order (when found) and what it proves.
 struct SearchOutcome {
