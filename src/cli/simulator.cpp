@@ -96,8 +96,7 @@ void Simulator::Do(const ShowHistory&) {
 }
 
 void Simulator::Do(const SaveHistory& command) {
-    const SaveResult result = SaveHistoryFile(command.path, state_.HistoryText);
-    if (!result.ok) prompter_.Show(SaveFailureMessage(command.path, result));
+    SaveHistoryFile(command.path, state_.HistoryText, prompter_);
 }
 
 }  // namespace toviran::sim

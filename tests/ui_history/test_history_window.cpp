@@ -9,7 +9,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "history/history_file.h"
+#include "history/replace_file.h"
 #include "platform/fake_platform.h"
 #include "ui/main/main_window.h"
 
@@ -180,7 +180,8 @@ class HistoryWindowTest : public QObject {
         QPlainTextEdit* box = f.window.ExistingRirekiWindow()->txtRireki();
         box->moveCursor(QTextCursor::End);
         box->insertPlainText(QString::fromUtf8("\nメモ☃"));  // ☃ has no CP932 code
-        f.Save(file);
+        f.Save(file);                                        // after a question, answered with OK
+        QCOMPARE(f.fakes.messages.shown.back().icon, MessageIcon::Question);
         QCOMPARE(ReadBytes(file), kThreeMonomateFile.substr(0, kThreeMonomateFile.size() - 2) +
                                       "\r\n\x83\x81\x83\x82?\r\n");
         f.Feed("1");
@@ -246,14 +247,14 @@ class HistoryWindowTest : public QObject {
         const fs::path file = dir.path() / "private.txt";
         std::ofstream(file) << "old";
         fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write);
-        QVERIFY(SaveHistoryFile(file.string(), "a").ok);
+        QVERIFY(ReplaceFile(file.string(), "a").ok);
         QCOMPARE(fs::status(file).permissions() & fs::perms::all,
                  fs::perms::owner_read | fs::perms::owner_write);
         const fs::path link = dir.path() / "link.txt";
         fs::create_symlink(file, link);
-        QVERIFY(SaveHistoryFile(link.string(), "b").ok);
+        QVERIFY(ReplaceFile(link.string(), "b").ok);
         QVERIFY(fs::is_symlink(link));
-        QCOMPARE(ReadBytes(file), std::string("b\r\n"));
+        QCOMPARE(ReadBytes(file), std::string("b"));
         QCOMPARE(dir.Entries(), std::size_t{2});
     }
 };
