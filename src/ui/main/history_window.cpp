@@ -5,6 +5,7 @@
 
 #include "ui/fonts.h"
 #include "ui/main/history_box_text.h"
+#include "ui/safe_paste.h"
 #include "ui/twips.h"
 
 namespace toviran {
@@ -23,7 +24,7 @@ int RirekiBoxHeight(int innerHeightPixels) {
 }
 
 frmRireki::frmRireki(std::string_view historyText, QWidget* owner)
-    : QWidget(owner, Qt::Tool), txtRireki_(new QPlainTextEdit(this)) {
+    : QWidget(owner, Qt::Tool), txtRireki_(new PasteSafeTextEdit(this)) {
     setObjectName(QStringLiteral("frmRireki"));
     setWindowTitle(QString::fromUtf8(kRirekiCaption));
     resize(TwipsSize(kInnerWidthTwips, kInnerHeightTwips));
