@@ -11,6 +11,8 @@
 
 #include "history/replace_file.h"
 #include "platform/fake_platform.h"
+#include "ui/main/history_box_text.h"
+#include "ui/main/history_document.h"
 #include "ui/main/main_window.h"
 
 using namespace toviran;
@@ -162,6 +164,43 @@ class HistoryWindowTest : public QObject {
         f.Feed("2");
         f.c().menu.mnuNew->trigger();
         QCOMPARE(f.BoxText(), QString::fromUtf8("マグのえさ履歴♪\n"));
+    }
+
+    // The box is kept in step by changing only its end; what it shows is the same as if
+    // it were refilled each time: the whole log, the user's edits gone, the cursor at the top.
+    void boxShowsTheWholeLogAfterEveryChange() {
+        Fixture f;
+        QAction* menu = f.c().menu.mnuEsaRireki;
+        menu->trigger();
+        const auto log = [&f] { return BoxTextFromHistory(f.state.HistoryText); };
+        const auto edit = [&f] {
+            QPlainTextEdit* box = f.window.ExistingRirekiWindow()->txtRireki();
+            box->moveCursor(QTextCursor::End);
+            QTest::keyClicks(box, QStringLiteral("memo"));
+        };
+        f.Feed("3");
+        edit();
+        f.Feed("2");
+        QCOMPARE(f.BoxText(), log());
+        QPlainTextEdit* box = f.window.ExistingRirekiWindow()->txtRireki();
+        QCOMPARE(box->textCursor().position(), 0);
+        QVERIFY(!box->document()->isUndoAvailable());
+        edit();
+        menu->trigger();  // hidden with the edit in it
+        f.Feed("4");
+        menu->trigger();
+        QCOMPARE(f.BoxText(), log());
+        QTest::mouseClick(f.c().cmdUndo, Qt::LeftButton);
+        QCOMPARE(f.BoxText(), log());
+
+        // Logs that continue each other only inside a CR LF pair are not pieced together.
+        HistoryDocument followed;
+        for (const char* history : {"a\r", "a\r\nb", "a\r", "", "マグ", "マグのえさ", "マ"}) {
+            followed.Follow(history);
+            HistoryDocument fresh;
+            fresh.Follow(history);
+            QCOMPARE(followed.Text(), fresh.Text());
+        }
     }
 
     void savedFileHoldsTheBoxInCp932() {

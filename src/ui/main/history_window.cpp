@@ -4,7 +4,6 @@
 #include <algorithm>
 
 #include "ui/fonts.h"
-#include "ui/main/history_box_text.h"
 #include "ui/safe_paste.h"
 #include "ui/twips.h"
 
@@ -23,8 +22,8 @@ int RirekiBoxHeight(int innerHeightPixels) {
     return std::max(0, TwipsToPixels(PixelsToTwips(innerHeightPixels) - kBoxHeightShortfallTwips));
 }
 
-frmRireki::frmRireki(std::string_view historyText, QWidget* owner)
-    : QWidget(owner, Qt::Tool), txtRireki_(new PasteSafeTextEdit(this)) {
+frmRireki::frmRireki(std::string_view historyText, HistoryDocument& text, QWidget* owner)
+    : QWidget(owner, Qt::Tool), text_(text), txtRireki_(new PasteSafeTextEdit(this)) {
     setObjectName(QStringLiteral("frmRireki"));
     setWindowTitle(QString::fromUtf8(kRirekiCaption));
     resize(TwipsSize(kInnerWidthTwips, kInnerHeightTwips));
@@ -41,11 +40,18 @@ frmRireki::frmRireki(std::string_view historyText, QWidget* owner)
 }
 
 void frmRireki::setHistoryText(std::string_view historyText) {
-    txtRireki_->setPlainText(BoxTextFromHistory(historyText));
+    text_.Follow(historyText);
+    txtRireki_->moveCursor(QTextCursor::Start);
 }
 
-std::string frmRireki::boxText() const {
-    return HistoryFromBoxText(txtRireki_->toPlainText());
+// The box takes the document only once it has its size on screen: laying out a long
+// history costs time for every width it is laid out at.
+void frmRireki::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    QTextDocument& document = text_.document();
+    if (txtRireki_->document() == &document) return;
+    if (document.defaultFont() != txtRireki_->font()) document.setDefaultFont(txtRireki_->font());
+    txtRireki_->setDocument(&document);
 }
 
 void frmRireki::resizeEvent(QResizeEvent* event) {

@@ -87,7 +87,13 @@ frmMain::frmMain(MagState& state, Platform& platform, QWidget* parent)
     ConnectWindowCommands(*this);
 }
 
-frmMain::~frmMain() = default;
+// History windows, also one whose deletion is still pending, go before the document that
+// their boxes show.
+frmMain::~frmMain() {
+    for (QObject* child : QObjectList(children())) {
+        if (auto* window = dynamic_cast<frmRireki*>(child)) delete window;
+    }
+}
 
 void frmMain::ConnectHandlers() {
     QCheckBox* chk1 = c_.feedSlots[0].check;
@@ -262,7 +268,7 @@ void frmMain::ShowStatProgress(StatKind stat) {
 
 frmRireki* frmMain::RirekiWindow() {
     if (!rireki_) {
-        rireki_ = new frmRireki(state_.HistoryText, this);
+        rireki_ = new frmRireki(state_.HistoryText, rirekiText_, this);
         rireki_->setClosedByUser([this] { c_.chkRireki->setChecked(false); });
     }
     return rireki_;
