@@ -12,7 +12,7 @@
 #include "history/replace_file.h"
 #include "platform/fake_platform.h"
 #include "ui/main/history_box_text.h"
-#include "ui/main/history_document.h"
+#include "ui/main/history_box.h"
 #include "ui/main/main_window.h"
 
 using namespace toviran;
@@ -194,10 +194,11 @@ class HistoryWindowTest : public QObject {
         QCOMPARE(f.BoxText(), log());
 
         // Logs that continue each other only inside a CR LF pair are not pieced together.
-        HistoryDocument followed;
+        QWidget keeper;
+        HistoryBox followed(keeper);
         for (const char* history : {"a\r", "a\r\nb", "a\r", "", "マグ", "マグのえさ", "マ"}) {
             followed.Follow(history);
-            HistoryDocument fresh;
+            HistoryBox fresh(keeper);
             fresh.Follow(history);
             QCOMPARE(followed.Text(), fresh.Text());
         }

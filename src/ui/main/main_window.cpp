@@ -72,6 +72,7 @@ frmMain::frmMain(MagState& state, Platform& platform, QWidget* parent)
                               Qt::WindowCloseButtonHint),
       state_(state),
       platform_(platform),
+      txtRireki_(*this),
       saver_(platform.fileDialog, platform.messages) {
     state_ = MagState{};  // Form_Load
     setObjectName(QStringLiteral("frmMain"));
@@ -87,8 +88,8 @@ frmMain::frmMain(MagState& state, Platform& platform, QWidget* parent)
     ConnectWindowCommands(*this);
 }
 
-// History windows, also one whose deletion is still pending, go before the document that
-// their boxes show.
+// History windows, also one whose deletion is still pending, give the box back before it
+// goes.
 frmMain::~frmMain() {
     for (QObject* child : QObjectList(children())) {
         if (auto* window = dynamic_cast<frmRireki*>(child)) delete window;
@@ -268,7 +269,7 @@ void frmMain::ShowStatProgress(StatKind stat) {
 
 frmRireki* frmMain::RirekiWindow() {
     if (!rireki_) {
-        rireki_ = new frmRireki(state_.HistoryText, rirekiText_, this);
+        rireki_ = new frmRireki(state_.HistoryText, txtRireki_, this);
         rireki_->setClosedByUser([this] { c_.chkRireki->setChecked(false); });
     }
     return rireki_;

@@ -1,14 +1,18 @@
-#include "ui/main/history_document.h"
+#include "ui/main/history_box.h"
 
-#include <QPlainTextDocumentLayout>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextLayout>
 
+#include "ui/fonts.h"
 #include "ui/main/history_box_text.h"
+#include "ui/safe_paste.h"
 
 namespace toviran {
 namespace {
+
+const QColor kBoxBackground(0, 0, 64);
+const QColor kBoxText(192, 255, 255);
 
 // Whether `text` may be split at byte `at` and each part shown on its own as the whole
 // would be: not inside a CR LF pair (one line break) nor inside a UTF-8 sequence.
@@ -24,16 +28,38 @@ bool Continues(std::string_view longer, std::string_view shorter) {
 
 }  // namespace
 
-HistoryDocument::HistoryDocument() {
-    doc_.setDocumentLayout(new QPlainTextDocumentLayout(&doc_));
-    QObject::connect(&doc_, &QTextDocument::contentsChange, &doc_, [this] {
+HistoryBox::HistoryBox(QWidget& keeper) : keeper_(keeper), box_(new PasteSafeTextEdit(&keeper)) {
+    box_->hide();
+    box_->setObjectName(QStringLiteral("txtRireki"));
+    box_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    QPalette p = box_->palette();
+    p.setColor(QPalette::Base, kBoxBackground);
+    p.setColor(QPalette::Text, kBoxText);
+    box_->setPalette(p);
+    box_->setFont(DesignFont(QString::fromUtf8("HG創英角ﾎﾟｯﾌﾟ体"), 12));
+    QObject::connect(&Document(), &QTextDocument::contentsChange, box_, [this] {
         if (!following_) edited_ = true;
     });
 }
 
-void HistoryDocument::Follow(std::string_view history) {
+HistoryBox::~HistoryBox() {
+    delete box_;
+}
+
+void HistoryBox::LendTo(QWidget& window) {
+    box_->setParent(&window);
+    box_->show();  // with the window
+}
+
+void HistoryBox::GiveBack(const QWidget& window) {
+    if (box_ == nullptr || box_->parentWidget() != &window) return;
+    box_->hide();
+    box_->setParent(&keeper_);
+}
+
+void HistoryBox::Follow(std::string_view history) {
     following_ = true;
-    doc_.setUndoRedoEnabled(false);  // drops the undo steps; Follow's changes make none
+    Document().setUndoRedoEnabled(false);  // drops the undo steps; Follow's changes make none
     if (!edited_ && Continues(history, held_)) {
         Append(history.substr(held_.size()));
     } else if (!edited_ && Continues(held_, history) && history.size() * 2 > held_.size()) {
@@ -42,30 +68,31 @@ void HistoryDocument::Follow(std::string_view history) {
     } else {
         Replace(history);
     }
-    doc_.setUndoRedoEnabled(true);
+    Document().setUndoRedoEnabled(true);
     edited_ = false;
     following_ = false;
+    box_->moveCursor(QTextCursor::Start);
 }
 
-std::string HistoryDocument::Text() const {
-    return HistoryFromBoxText(doc_.toPlainText());
+std::string HistoryBox::Text() const {
+    return HistoryFromBoxText(Document().toPlainText());
 }
 
-void HistoryDocument::Append(std::string_view tail) {
+void HistoryBox::Append(std::string_view tail) {
     if (tail.empty()) return;
-    QTextCursor cursor(&doc_);
+    QTextCursor cursor(&Document());
     cursor.movePosition(QTextCursor::End);
     const QTextBlock firstChanged = cursor.block();
     cursor.insertText(BoxTextFromHistory(tail));
     // Each new line gets its layout object now, a few per run, rather than all of them
-    // at once the first time a box shows a long document.
+    // at once the first time the box is shown with a long history.
     for (QTextBlock b = firstChanged; b.isValid(); b = b.next()) b.layout();
     held_.append(tail);
 }
 
 // A document position counts a UTF-16 unit or a line break as one, as the box text does.
-void HistoryDocument::CutOff(std::string_view tail) {
-    QTextCursor cursor(&doc_);
+void HistoryBox::CutOff(std::string_view tail) {
+    QTextCursor cursor(&Document());
     cursor.movePosition(QTextCursor::End);
     const int length = static_cast<int>(BoxTextFromHistory(tail).size());
     cursor.setPosition(cursor.position() - length, QTextCursor::KeepAnchor);
@@ -73,8 +100,8 @@ void HistoryDocument::CutOff(std::string_view tail) {
     held_.resize(held_.size() - tail.size());
 }
 
-void HistoryDocument::Replace(std::string_view history) {
-    doc_.setPlainText(BoxTextFromHistory(history));
+void HistoryBox::Replace(std::string_view history) {
+    box_->setPlainText(BoxTextFromHistory(history));
     held_.assign(history);
 }
 
