@@ -37,8 +37,15 @@ install_missing() {
 }
 
 ROOT_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+# TOVIRAN_SANITIZE=1 (./test --sanitize): a separate build with the sanitizers.
+SANITIZE=OFF
 BUILD_DIR="$ROOT_DIR/build"
+if [ "${TOVIRAN_SANITIZE:-0}" = 1 ]; then
+  SANITIZE=ON
+  BUILD_DIR="$ROOT_DIR/build-sanitize"
+fi
 
 install_missing
-cmake -S "$ROOT_DIR" -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S "$ROOT_DIR" -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DTOVIRAN_SANITIZE="$SANITIZE" >/dev/null
 cmake --build "$BUILD_DIR" -j"$(nproc)"

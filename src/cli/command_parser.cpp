@@ -9,6 +9,7 @@
 
 #include "cli/script_line.h"
 #include "engine/feed_tables.h"
+#include "history/utf8.h"
 
 namespace toviran::sim {
 namespace {
@@ -20,8 +21,16 @@ ParseError Error(std::string reason) {
     return ParseError{std::move(reason)};
 }
 
+// An error quotes at most this many bytes of a word, so that a huge line still gives a
+// short message.
+constexpr std::size_t kQuoteLimit = 80;
+
 std::string Quoted(std::string_view text) {
-    return "「" + std::string(text) + "」";
+    if (text.size() <= kQuoteLimit) return "「" + std::string(text) + "」";
+    std::size_t cut = kQuoteLimit;
+    while ((static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;  // whole characters
+    return "「" + std::string(text.substr(0, cut)) + "…」（" + std::to_string(text.size()) +
+           "バイト）";
 }
 
 bool IsAsciiDigits(std::string_view text) {
@@ -178,6 +187,8 @@ std::string Usage(const CommandSyntax& syntax) {
 
 ParsedLine ParseLine(std::string_view line) {
     if (!IsValidUtf8(line)) return Error("UTF-8 の文字として読めません");
+    // The system would read a path only up to a NUL, and save another file than named.
+    if (line.find('\0') != std::string_view::npos) return Error("行に NUL バイトがあります");
     const std::vector<std::string> words = SplitWords(line);
     if (words.empty()) return SkipLine{};
     const auto syntax = std::ranges::find(kCommands, words[0], &CommandSyntax::name);

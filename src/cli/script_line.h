@@ -11,6 +11,4 @@ namespace toviran::sim {
 // scripts saved with CR LF line ends read the same.
 std::vector<std::string> SplitWords(std::string_view line);
 
-bool IsValidUtf8(std::string_view text);
-
 }  // namespace toviran::sim

@@ -107,8 +107,7 @@ void Simulator::Do(const ShowHistory&) {
 }
 
 void Simulator::Do(const SaveHistory& command) {
-    const SaveResult result = SaveHistoryFile(command.path, state_.HistoryText);
-    if (!result.ok) prompter_.Show(SaveFailureMessage(command.path, result));
+    SaveHistoryFile(command.path, state_.HistoryText, prompter_);
 }
 
 // Plans from the mag as it is, with the class and ID selected now; the mag is not changed.

@@ -9,8 +9,10 @@
 #include <fstream>
 #include <iterator>
 
-#include "history/history_file.h"
+#include "history/replace_file.h"
 #include "platform/fake_platform.h"
+#include "ui/main/history_box_text.h"
+#include "ui/main/history_box.h"
 #include "ui/main/main_window.h"
 
 using namespace toviran;
@@ -164,6 +166,44 @@ class HistoryWindowTest : public QObject {
         QCOMPARE(f.BoxText(), QString::fromUtf8("マグのえさ履歴♪\n"));
     }
 
+    // The box is kept in step by changing only its end; what it shows is the same as if
+    // it were refilled each time: the whole log, the user's edits gone, the cursor at the top.
+    void boxShowsTheWholeLogAfterEveryChange() {
+        Fixture f;
+        QAction* menu = f.c().menu.mnuEsaRireki;
+        menu->trigger();
+        const auto log = [&f] { return BoxTextFromHistory(f.state.HistoryText); };
+        const auto edit = [&f] {
+            QPlainTextEdit* box = f.window.ExistingRirekiWindow()->txtRireki();
+            box->moveCursor(QTextCursor::End);
+            QTest::keyClicks(box, QStringLiteral("memo"));
+        };
+        f.Feed("3");
+        edit();
+        f.Feed("2");
+        QCOMPARE(f.BoxText(), log());
+        QPlainTextEdit* box = f.window.ExistingRirekiWindow()->txtRireki();
+        QCOMPARE(box->textCursor().position(), 0);
+        QVERIFY(!box->document()->isUndoAvailable());
+        edit();
+        menu->trigger();  // hidden with the edit in it
+        f.Feed("4");
+        menu->trigger();
+        QCOMPARE(f.BoxText(), log());
+        QTest::mouseClick(f.c().cmdUndo, Qt::LeftButton);
+        QCOMPARE(f.BoxText(), log());
+
+        // Logs that continue each other only inside a CR LF pair are not pieced together.
+        QWidget keeper;
+        HistoryBox followed(keeper);
+        for (const char* history : {"a\r", "a\r\nb", "a\r", "", "マグ", "マグのえさ", "マ"}) {
+            followed.Follow(history);
+            HistoryBox fresh(keeper);
+            fresh.Follow(history);
+            QCOMPARE(followed.Text(), fresh.Text());
+        }
+    }
+
     void savedFileHoldsTheBoxInCp932() {
         TempDir dir;
         Fixture f;
@@ -180,7 +220,8 @@ class HistoryWindowTest : public QObject {
         QPlainTextEdit* box = f.window.ExistingRirekiWindow()->txtRireki();
         box->moveCursor(QTextCursor::End);
         box->insertPlainText(QString::fromUtf8("\nメモ☃"));  // ☃ has no CP932 code
-        f.Save(file);
+        f.Save(file);                                        // after a question, answered with OK
+        QCOMPARE(f.fakes.messages.shown.back().icon, MessageIcon::Question);
         QCOMPARE(ReadBytes(file), kThreeMonomateFile.substr(0, kThreeMonomateFile.size() - 2) +
                                       "\r\n\x83\x81\x83\x82?\r\n");
         f.Feed("1");
@@ -246,14 +287,14 @@ class HistoryWindowTest : public QObject {
         const fs::path file = dir.path() / "private.txt";
         std::ofstream(file) << "old";
         fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write);
-        QVERIFY(SaveHistoryFile(file.string(), "a").ok);
+        QVERIFY(ReplaceFile(file.string(), "a").ok);
         QCOMPARE(fs::status(file).permissions() & fs::perms::all,
                  fs::perms::owner_read | fs::perms::owner_write);
         const fs::path link = dir.path() / "link.txt";
         fs::create_symlink(file, link);
-        QVERIFY(SaveHistoryFile(link.string(), "b").ok);
+        QVERIFY(ReplaceFile(link.string(), "b").ok);
         QVERIFY(fs::is_symlink(link));
-        QCOMPARE(ReadBytes(file), std::string("b\r\n"));
+        QCOMPARE(ReadBytes(file), std::string("b"));
         QCOMPARE(dir.Entries(), std::size_t{2});
     }
 };

@@ -11,6 +11,7 @@
 
 #include "ui/data/catalogue.h"
 #include "ui/data/data_window_font.h"
+#include "ui/safe_paste.h"
 #include "ui/twips.h"
 
 namespace toviran {
@@ -92,6 +93,7 @@ void MagCatalogWindow::BuildControls() {
     cmbMagMag_->setEditable(true);
     cmbMagMag_->setInsertPolicy(QComboBox::NoInsert);
     cmbMagMag_->setCompleter(nullptr);  // typed text must not pick an entry
+    GuardPaste(*cmbMagMag_);
     for (const CatalogEntry& entry : Catalogue()) cmbMagMag_->addItem(FromView(entry.listName));
     cmbMagMag_->setEditText(QStringLiteral("マグ"));
     cmbMagMag_->setToolTip(QStringLiteral("種類を選ぶのだ！"));

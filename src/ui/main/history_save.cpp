@@ -11,9 +11,7 @@ bool HistorySaver::FileNewSave(const std::function<std::string()>& boxText) {
     const auto path = dialog_.AskSavePath(request);
     if (!path) return false;
     saveFileName_ = *path;
-    const SaveResult result = SaveHistoryFile(saveFileName_, boxText());
-    if (!result.ok) messages_.Show(SaveFailureMessage(saveFileName_, result));
-    return result.ok;
+    return SaveHistoryFile(saveFileName_, boxText(), messages_) == SaveOutcome::Saved;
 }
 
 }  // namespace toviran

@@ -18,7 +18,8 @@ class HistorySaver {
         : dialog_(dialog), messages_(messages) {}
 
     // `boxText` is read only once the user has confirmed a file name. Returns true when
-    // a file was written; a failure is reported to the user, a cancel is not.
+    // a file was written; a failure is reported to the user, a cancel is not. Characters
+    // that the file cannot hold are written as "?" only when the user agrees.
     bool FileNewSave(const std::function<std::string()>& boxText);
 
     const std::string& SaveFileName() const { return saveFileName_; }

@@ -3,8 +3,6 @@
 #include <QCloseEvent>
 #include <algorithm>
 
-#include "ui/fonts.h"
-#include "ui/main/history_box_text.h"
 #include "ui/twips.h"
 
 namespace toviran {
@@ -13,8 +11,6 @@ namespace {
 constexpr int kInnerWidthTwips = 7320;
 constexpr int kInnerHeightTwips = 1380;
 constexpr int kBoxHeightShortfallTwips = 10;
-const QColor kBoxBackground(0, 0, 64);
-const QColor kBoxText(192, 255, 255);
 
 }  // namespace
 
@@ -22,29 +18,18 @@ int RirekiBoxHeight(int innerHeightPixels) {
     return std::max(0, TwipsToPixels(PixelsToTwips(innerHeightPixels) - kBoxHeightShortfallTwips));
 }
 
-frmRireki::frmRireki(std::string_view historyText, QWidget* owner)
-    : QWidget(owner, Qt::Tool), txtRireki_(new QPlainTextEdit(this)) {
+frmRireki::frmRireki(std::string_view historyText, HistoryBox& box, QWidget* owner)
+    : QWidget(owner, Qt::Tool), box_(box) {
     setObjectName(QStringLiteral("frmRireki"));
     setWindowTitle(QString::fromUtf8(kRirekiCaption));
     resize(TwipsSize(kInnerWidthTwips, kInnerHeightTwips));
-
-    txtRireki_->setObjectName(QStringLiteral("txtRireki"));
-    txtRireki_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    QPalette p = txtRireki_->palette();
-    p.setColor(QPalette::Base, kBoxBackground);
-    p.setColor(QPalette::Text, kBoxText);
-    txtRireki_->setPalette(p);
-    txtRireki_->setFont(DesignFont(QString::fromUtf8("HG創英角ﾎﾟｯﾌﾟ体"), 12));
+    box_.LendTo(*this);
     layoutBox();
     setHistoryText(historyText);
 }
 
-void frmRireki::setHistoryText(std::string_view historyText) {
-    txtRireki_->setPlainText(BoxTextFromHistory(historyText));
-}
-
-std::string frmRireki::boxText() const {
-    return HistoryFromBoxText(txtRireki_->toPlainText());
+frmRireki::~frmRireki() {
+    box_.GiveBack(*this);
 }
 
 void frmRireki::resizeEvent(QResizeEvent* event) {
@@ -58,7 +43,7 @@ void frmRireki::closeEvent(QCloseEvent* event) {
 }
 
 void frmRireki::layoutBox() {
-    txtRireki_->setGeometry(0, 0, width(), RirekiBoxHeight(height()));
+    box_.widget().setGeometry(0, 0, width(), RirekiBoxHeight(height()));
 }
 
 }  // namespace toviran

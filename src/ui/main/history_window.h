@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "ui/main/history_box.h"
+
 namespace toviran {
 
 inline constexpr const char* kRirekiCaption = "マグにえさをあげた記録なのですYO";
@@ -15,14 +17,17 @@ int RirekiBoxHeight(int innerHeightPixels);
 
 class frmRireki final : public QWidget {
   public:
-    // A new window's box starts out holding `historyText`, so that a save made before
-    // the window was ever shown still writes the whole history.
-    frmRireki(std::string_view historyText, QWidget* owner);
+    // The window holds `box`, which outlives it, while it exists. A new window's box
+    // starts out holding `historyText` (the user's edits in an earlier window are gone),
+    // so that a save made before the window was ever shown still writes the whole history.
+    frmRireki(std::string_view historyText, HistoryBox& box, QWidget* owner);
+    ~frmRireki() override;
 
-    QPlainTextEdit* txtRireki() const { return txtRireki_; }
-    void setHistoryText(std::string_view historyText);
+    QPlainTextEdit* txtRireki() const { return &box_.widget(); }
+    // Refills the box: it holds `historyText`, the cursor at its start, scrolled to the top.
+    void setHistoryText(std::string_view historyText) { box_.Follow(historyText); }
     // What the box holds now (the user's edits included), with CR LF line breaks.
-    std::string boxText() const;
+    std::string boxText() const { return box_.Text(); }
 
     // Runs when the user closes the window by its close box.
     void setClosedByUser(std::function<void()> handler) { closedByUser_ = std::move(handler); }
@@ -34,7 +39,7 @@ class frmRireki final : public QWidget {
   private:
     void layoutBox();
 
-    QPlainTextEdit* txtRireki_;
+    HistoryBox& box_;
     std::function<void()> closedByUser_;
 };
 

@@ -8,6 +8,7 @@
 #include "engine/rare_evolution.h"
 #include "ui/fonts.h"
 #include "ui/main/main_design.h"
+#include "ui/safe_paste.h"
 #include "ui/twips.h"
 
 namespace toviran {
@@ -258,6 +259,7 @@ class Builder {
     void FillItemList(QComboBox& combo, const QFont& font, Rgb colour) {
         combo.setEditable(true);
         combo.setInsertPolicy(QComboBox::NoInsert);
+        GuardPaste(combo);
         combo.setFont(font);
         SetBackground(combo, colour);
         for (std::string_view item : FeedItemNames()) {
@@ -299,6 +301,7 @@ class Builder {
         c_.cmbAwake = Place(new QComboBox(c_.client), "cmbAwake", Pixels(kAwakeBox), kAwakeTooltip);
         c_.cmbAwake->setEditable(true);
         c_.cmbAwake->setInsertPolicy(QComboBox::NoInsert);
+        GuardPaste(*c_.cmbAwake);
         c_.cmbAwake->setFont(FontOf(kPopFontS8));
         SetBackground(*c_.cmbAwake, kWhite);
         for (const SpecialItemInfo& item : SpecialItemInfos()) {

@@ -72,6 +72,7 @@ frmMain::frmMain(MagState& state, Platform& platform, QWidget* parent)
                               Qt::WindowCloseButtonHint),
       state_(state),
       platform_(platform),
+      txtRireki_(*this),
       saver_(platform.fileDialog, platform.messages) {
     state_ = MagState{};  // Form_Load
     setObjectName(QStringLiteral("frmMain"));
@@ -87,7 +88,13 @@ frmMain::frmMain(MagState& state, Platform& platform, QWidget* parent)
     ConnectWindowCommands(*this);
 }
 
-frmMain::~frmMain() = default;
+// History windows, also one whose deletion is still pending, give the box back before it
+// goes.
+frmMain::~frmMain() {
+    for (QObject* child : QObjectList(children())) {
+        if (auto* window = dynamic_cast<frmRireki*>(child)) delete window;
+    }
+}
 
 void frmMain::ConnectHandlers() {
     QCheckBox* chk1 = c_.feedSlots[0].check;
@@ -262,7 +269,7 @@ void frmMain::ShowStatProgress(StatKind stat) {
 
 frmRireki* frmMain::RirekiWindow() {
     if (!rireki_) {
-        rireki_ = new frmRireki(state_.HistoryText, this);
+        rireki_ = new frmRireki(state_.HistoryText, txtRireki_, this);
         rireki_->setClosedByUser([this] { c_.chkRireki->setChecked(false); });
     }
     return rireki_;

@@ -10,6 +10,7 @@
 #include "engine/feeding.h"
 #include "engine/mag_state.h"
 #include "platform/platform.h"
+#include "ui/main/history_box.h"
 #include "ui/main/history_save.h"
 #include "ui/main/history_window.h"
 #include "ui/main/main_controls.h"
@@ -71,6 +72,7 @@ class frmMain final : public QMainWindow, public DisplayObserver {
     MagState& state_;
     Platform& platform_;
     MainControls c_;
+    HistoryBox txtRireki_;  // kept while the history window comes and goes
     QPointer<frmRireki> rireki_;
     HistorySaver saver_;
     std::function<bool()> closeGuard_;

@@ -11,6 +11,7 @@
 #include "ui/digit_filter.h"
 #include "ui/parameter/parameter_design.h"
 #include "ui/parameter/progress_fill.h"
+#include "ui/safe_paste.h"
 #include "ui/stat_bar.h"
 #include "ui/twips.h"
 
@@ -72,6 +73,7 @@ QLineEdit* frmParameter::NewNumberBox(QWidget* parent, const char* name, const c
     box->setObjectName(Text(name));
     box->setGeometry(geometry);
     box->setValidator(new DigitFilter(box));
+    GuardPaste(*box);
     box->setFont(DesignFont(Text(design::kNumberFont), design::kNumberFontPoints));
     return box;
 }
@@ -89,6 +91,7 @@ void frmParameter::BuildFrame() {
     // only a pick from the list chooses the name to apply.
     cmbMag->setInsertPolicy(QComboBox::NoInsert);
     cmbMag->setCompleter(nullptr);
+    GuardPaste(*cmbMag);
     for (const std::string_view name : AllMagNames()) {
         cmbMag->addItem(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
     }
