@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QTimer>
 #include <QUrl>
@@ -18,8 +19,33 @@ constexpr std::array<QMessageBox::Icon, 4> kIcons{
     QMessageBox::Question,     // MessageIcon::Question
 };
 
+// Room the window manager takes beside a title (the window icon and the minimise,
+// maximise and close buttons), in title-font line heights.
+constexpr int kTitleBarExtraLines = 6;
+
 QString Utf8(const std::string& text) {
     return QString::fromStdString(text);
+}
+
+// A box is centred on the window the user is working in: the modal window that raised
+// it (the parameter window) when one is open, else the main window.
+QWidget* BoxParent(QWidget* mainWindow) {
+    if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+    return mainWindow != nullptr ? mainWindow : QApplication::activeWindow();
+}
+
+// A box sizes itself to its text; a short text under a long title would leave the window
+// manager no room for the title, which it then cuts short.
+void WidenForTitle(QMessageBox& box) {
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (grid == nullptr) return;
+    QFont titleFont = box.font();
+    titleFont.setBold(true);  // title bars usually show the title in bold
+    const QFontMetrics metrics(titleFont);
+    const int width =
+        metrics.horizontalAdvance(box.windowTitle()) + kTitleBarExtraLines * metrics.height();
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
+                  grid->rowCount(), 0, 1, grid->columnCount());
 }
 
 }  // namespace
@@ -28,11 +54,12 @@ bool QtMessageBoxes::Show(const Message& message) {
     const QString title =
         message.title.empty() ? QString::fromUtf8(kAppTitle) : Utf8(message.title);
     QMessageBox box(kIcons[static_cast<std::size_t>(message.icon)], title, Utf8(message.text),
-                    QMessageBox::Ok, parent_ ? parent_.data() : QApplication::activeWindow());
+                    QMessageBox::Ok, BoxParent(parent_));
     if (message.buttons == MessageButtons::OkCancel) {
         box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
     }
     box.setDefaultButton(QMessageBox::Ok);
+    WidenForTitle(box);
     return box.exec() == QMessageBox::Ok;
 }
 

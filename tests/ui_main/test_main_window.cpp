@@ -7,6 +7,7 @@
 #include "engine/undo.h"
 #include "platform/fake_platform.h"
 #include "platform/qt_platform.h"
+#include "platform/toolkit_translation.h"
 #include "ui/main/count_text.h"
 #include "ui/main/main_window.h"
 #include "ui/main/slot_rotation.h"
@@ -354,13 +355,15 @@ class MainWindowTest : public QObject {
         f.ExpectDisplayMatchesState();
     }
 
-    // The real message box: icon, title (the default one when none is given), buttons,
-    // and the answer.
+    // The real message box: icon, title (the default one when none is given, and never
+    // narrower than the box), buttons in Japanese, and the answer.
     void qtMessageBoxShowsAndAnswers() {
+        QVERIFY(InstallToolkitTranslation(*QCoreApplication::instance()));
         QtMessageBoxes boxes;
         QMessageBox::Icon icon = QMessageBox::NoIcon;
-        QString title;
+        QString title, cancel;
         QMessageBox::StandardButtons buttons;
+        int width = 0;
         const auto answerWith = [&](QMessageBox::StandardButton press) {
             QTimer::singleShot(0, [&, press] {
                 auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -368,6 +371,9 @@ class MainWindowTest : public QObject {
                 icon = box->icon();
                 title = box->windowTitle();
                 buttons = box->standardButtons();
+                if (box->button(QMessageBox::Cancel))
+                    cancel = box->button(QMessageBox::Cancel)->text();
+                width = box->width();
                 box->button(press)->click();
             });
         };
@@ -376,6 +382,12 @@ class MainWindowTest : public QObject {
         QCOMPARE(icon, QMessageBox::Question);
         QCOMPARE(title, Q("コンバート"));
         QCOMPARE(buttons, QMessageBox::Ok | QMessageBox::Cancel);
+        QCOMPARE(cancel, Q("キャンセル"));
+        answerWith(QMessageBox::Ok);
+        boxes.Show({MessageIcon::Information, "すでにそのLvに達してますねぇ", "Lv設定が変だぜ？"});
+        QFont bold = QApplication::font();
+        bold.setBold(true);
+        QVERIFY(width > QFontMetrics(bold).horizontalAdvance(title));
         answerWith(QMessageBox::Ok);
         Message usage;  // no icon, the program's title
         usage.text = "x";
