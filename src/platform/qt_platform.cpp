@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QMessageBox>
 #include <QTimer>
@@ -22,6 +23,9 @@ constexpr std::array<QMessageBox::Icon, 4> kIcons{
 // Room the window manager takes beside a title (the window icon and the minimise,
 // maximise and close buttons), in title-font line heights.
 constexpr int kTitleBarExtraLines = 6;
+
+constexpr const char* kFolderMissing =
+    "%1\nこのフォルダは見つかりません。\nフォルダ名を確かめてください。";
 
 QString Utf8(const std::string& text) {
     return QString::fromStdString(text);
@@ -47,6 +51,27 @@ void WidenForTitle(QMessageBox& box) {
     grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
                   grid->rowCount(), 0, 1, grid->columnCount());
 }
+
+// The save dialog refuses a file name in a folder that does not exist, as the user's
+// own mistake to correct there; otherwise the save would only fail after the dialog.
+class ExistingFolderSaveDialog final : public QFileDialog {
+  public:
+    using QFileDialog::QFileDialog;
+
+    void accept() override {
+        const QStringList files = selectedFiles();
+        if (!files.isEmpty()) {
+            const QFileInfo file(files.first());
+            const QString folder = file.absolutePath();
+            if (!file.isDir() && !QFileInfo(folder).isDir()) {
+                QMessageBox::warning(this, windowTitle(),
+                                     QString::fromUtf8(kFolderMissing).arg(folder));
+                return;
+            }
+        }
+        QFileDialog::accept();
+    }
+};
 
 }  // namespace
 
@@ -96,11 +121,16 @@ void QtPeriodicTimer::SetHandler(std::function<void()> handler) {
 }
 
 std::optional<std::string> QtFileDialog::AskSavePath(const SaveDialogRequest& request) {
-    // QFileDialog asks before overwriting and only accepts a folder that exists.
-    const QString path = QFileDialog::getSaveFileName(
-        parent_, Utf8(request.title), Utf8(request.initialName), Utf8(request.filters));
-    if (path.isEmpty()) return std::nullopt;
-    return path.toStdString();
+    ExistingFolderSaveDialog dialog(parent_, Utf8(request.title), QString(), Utf8(request.filters));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);  // asks before overwriting a file
+    dialog.setFileMode(QFileDialog::AnyFile);
+    // The toolkit's own dialog on every desktop: the same language and the folder check.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.selectFile(Utf8(request.initialName));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return dialog.selectedFiles().first().toStdString();
 }
 
 bool QtBrowser::Open(const std::string& url) {
