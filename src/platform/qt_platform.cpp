@@ -6,6 +6,8 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QMessageBox>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTimer>
 #include <QUrl>
 #include <array>
@@ -133,8 +135,30 @@ std::optional<std::string> QtFileDialog::AskSavePath(const SaveDialogRequest& re
     return dialog.selectedFiles().first().toStdString();
 }
 
-bool QtBrowser::Open(const std::string& url) {
-    return QDesktopServices::openUrl(QUrl(Utf8(url)));
+void QtBrowser::Open(const std::string& url, std::function<void()> failed) {
+    const QString launcher = QStandardPaths::findExecutable(Utf8(launcher_));
+    if (launcher.isEmpty()) {
+        // Without the desktop's launcher the toolkit looks for a browser itself.
+        if (!QDesktopServices::openUrl(QUrl(Utf8(url)))) failed();
+        return;
+    }
+    // The launcher's exit status tells whether a program took the address. It may run
+    // as long as the browser it started, so its end is awaited without blocking; the
+    // process object deletes itself then (one still running at exit is left running).
+    auto* process = new QProcess;
+    process->setProcessChannelMode(QProcess::ForwardedChannels);
+    QObject::connect(process, &QProcess::finished, process,
+                     [process, failed](int code, QProcess::ExitStatus status) {
+                         if (status != QProcess::NormalExit || code != 0) failed();
+                         process->deleteLater();
+                     });
+    QObject::connect(process, &QProcess::errorOccurred, process,
+                     [process, failed](QProcess::ProcessError error) {
+                         if (error != QProcess::FailedToStart) return;  // finished follows
+                         failed();
+                         process->deleteLater();
+                     });
+    process->start(launcher, {Utf8(url)});
 }
 
 QtPlatform::QtPlatform()
