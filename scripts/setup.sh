@@ -5,7 +5,7 @@ set -euo pipefail
 REQUIRED_PACKAGES=(
   cmake g++ make pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev libgl-dev qt6-translations-l10n
+  qt6-base-dev libgl-dev libxcb1-dev qt6-translations-l10n
   fonts-ipafont-gothic fonts-motoya-l-maruberi
   desktop-file-utils
 )
