@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QtTest>
 
 #include "engine/undo.h"
@@ -86,8 +87,19 @@ bool SlotUsable(const FeedSlotControls& s) {
 
 }  // namespace
 
+// Takes every key for itself before shortcuts run, as a text box does with its editing keys.
+class ClaimsShortcutKeys final : public QObject {
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::ShortcutOverride) event->accept();
+        return false;
+    }
+};
+
 class MainWindowTest : public QObject {
     Q_OBJECT
+    ClaimsShortcutKeys claimsShortcutKeys;
+
   private slots:
     void startsAsDesigned() {
         Fixture f;
@@ -227,6 +239,28 @@ class MainWindowTest : public QObject {
         QApplication::clipboard()->setText(Q("3 個\n0x"));
         box->paste();
         QCOMPARE(box->text(), Q("30"));
+    }
+
+    // On X11 a text box claims Ctrl+E ("end of line") before any shortcut; here every field
+    // claims every key that way. The menu entries win all the same, in every window.
+    void menuShortcutsWorkWhateverHasTheFocus() {
+        Fixture f;
+        QAction* rireki = f.c().menu.mnuEsaRireki;
+        rireki->trigger();
+        QPlainTextEdit* history = f.window.ExistingRirekiWindow()->txtRireki();
+        const std::initializer_list<QWidget*> fields{f.slot(0).count, f.slot(0).item,
+                                                     f.c().cmbAwake, history};
+        for (QWidget* field : fields) field->installEventFilter(&claimsShortcutKeys);
+        QApplication::setActiveWindow(&f.window);
+        for (QWidget* field : fields) {
+            if (field == history) QApplication::setActiveWindow(history->window());
+            field->setFocus();
+            const bool timerShown = f.c().menu.mnuTimer->isChecked();
+            QTest::keyClick(field, Qt::Key_T, Qt::ControlModifier);
+            QCOMPARE(f.c().menu.mnuTimer->isChecked(), !timerShown);
+        }
+        QTest::keyClick(history, Qt::Key_E, Qt::ControlModifier);
+        QVERIFY(!rireki->isChecked() && f.window.ExistingRirekiWindow() == nullptr);
     }
 
     void feedButtonRunsAndShowsTheResult() {

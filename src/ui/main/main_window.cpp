@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QLayout>
+#include <QMenuBar>
 
 #include "engine/rare_evolution.h"
 #include "engine/undo.h"
@@ -11,6 +12,7 @@
 #include "ui/main/main_builder.h"
 #include "ui/main/main_design.h"
 #include "ui/main/main_window_commands.h"
+#include "ui/main/menu_shortcuts.h"
 #include "ui/main/slot_rotation.h"
 #include "ui/parameter/open_parameter_window.h"
 
@@ -79,6 +81,7 @@ frmMain::frmMain(MagState& state, Platform& platform, QWidget* parent)
     setWindowIcon(AppIcon());
     setFont(DefaultUiFont());
     c_ = BuildMainControls(*this);
+    new MenuShortcuts(*menuBar(), this);
     QPalette p = c_.client->palette();
     p.setColor(QPalette::Window, ToQColor(kWindowBackground));
     c_.client->setPalette(p);
