@@ -263,6 +263,28 @@ class MainWindowTest : public QObject {
         QVERIFY(!rireki->isChecked() && f.window.ExistingRirekiWindow() == nullptr);
     }
 
+    // Resting over a combo box without the focus, the wheel picks nothing and runs nothing.
+    void wheelLeavesUnfocusedComboBoxesAlone() {
+        Fixture f;
+        QApplication::setActiveWindow(&f.window);
+        f.slot(0).count->setFocus();
+        const auto turn = [](QComboBox* combo) {
+            const QPointF at = combo->rect().center();
+            QWheelEvent wheel(at, combo->mapToGlobal(at), {}, {0, -120}, Qt::NoButton,
+                              Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(combo, &wheel);
+        };
+        turn(f.c().cmbAwake);
+        turn(f.slot(0).item);
+        QCOMPARE(f.c().cmbAwake->currentIndex(), -1);
+        QCOMPARE(f.slot(0).item->currentIndex(), -1);
+        QVERIFY(f.fakes.messages.shown.empty());
+        QVERIFY(f.slot(0).count->hasFocus());
+        f.slot(0).item->setFocus();  // a focused box steps through its list as usual
+        turn(f.slot(0).item);
+        QCOMPARE(f.slot(0).item->currentIndex(), 0);
+    }
+
     void feedButtonRunsAndShowsTheResult() {
         Fixture f;
         f.slot(0).count->setText("40");

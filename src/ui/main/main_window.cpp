@@ -7,6 +7,7 @@
 #include "engine/rare_evolution.h"
 #include "engine/undo.h"
 #include "history/conversion.h"
+#include "ui/combo_wheel_guard.h"
 #include "ui/fonts.h"
 #include "ui/main/app_icon.h"
 #include "ui/main/main_builder.h"
@@ -76,6 +77,8 @@ frmMain::frmMain(MagState& state, Platform& platform, QWidget* parent)
       platform_(platform),
       saver_(platform.fileDialog, platform.messages) {
     state_ = MagState{};  // Form_Load
+    // Before any combo box exists, so that it is guarded from the start.
+    new ComboWheelGuard(this);
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QString::fromUtf8(kWindowCaption));
     setWindowIcon(AppIcon());
