@@ -233,6 +233,9 @@ class MainWindowTest : public QObject {
         QTest::keyClicks(box, "a2-b");
         QCOMPARE(box->text(), Q("12"));
         box->selectAll();
+        QTest::keyClicks(box, "x ");
+        QCOMPARE(box->selectedText(), Q("12"));  // refused keys leave text and selection
+        box->selectAll();
         QTest::keyClick(box, Qt::Key_Backspace);
         QCOMPARE(box->text(), Q("1"));  // emptied boxes show 1 at once
         box->selectAll();
