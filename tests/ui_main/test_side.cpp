@@ -74,6 +74,20 @@ class SideTest : public QObject {
         QVERIFY(menu->isChecked() && f.Catalogue()->isVisible());
     }
 
+    // Whatever the window manager does with the feed table, owned by the catalogue.
+    void sideWindowsHideAndReturnWithTheMinimisedMainWindow() {
+        SideFixture f;
+        f.c().menu.mnuMag->trigger();
+        f.c().menu.mnuEsaRireki->trigger();
+        const std::vector<QWidget*> sides{f.Catalogue(), f.Catalogue()->LoadedFeedTable(),
+                                          f.window.ExistingRirekiWindow()};
+        f.window.showMinimized();
+        for (QWidget* side : sides) QVERIFY(side->isHidden());
+        f.window.showNormal();
+        for (QWidget* side : sides) QVERIFY(side->isVisible());
+        QVERIFY(f.c().menu.mnuMag->isChecked() && f.c().menu.mnuEsaRireki->isChecked());
+    }
+
     void exitAsksFirstButTheCloseBoxDoesNot() {
         SideFixture f;
         f.c().menu.mnuMag->trigger();

@@ -14,6 +14,7 @@
 #include "ui/main/main_design.h"
 #include "ui/main/main_window_commands.h"
 #include "ui/main/menu_shortcuts.h"
+#include "ui/main/side_windows_minimize.h"
 #include "ui/main/slot_rotation.h"
 #include "ui/parameter/open_parameter_window.h"
 
@@ -85,6 +86,7 @@ frmMain::frmMain(MagState& state, Platform& platform, QWidget* parent)
     setFont(DefaultUiFont());
     c_ = BuildMainControls(*this);
     new MenuShortcuts(*menuBar(), this);
+    new SideWindowsFollowMinimize(*this);
     QPalette p = c_.client->palette();
     p.setColor(QPalette::Window, ToQColor(kWindowBackground));
     c_.client->setPalette(p);
