@@ -206,7 +206,8 @@ class ParameterWindowTest : public QObject {
     void barsFollowTypedProgress() {
         Type("txtPOW2", "50");
         QCOMPARE(Fill("picPOW"), 475.0);
-        QCOMPARE(window->findChild<QWidget*>("picPOW2")->width(), 475 / 15);
+        QCOMPARE(window->findChild<QWidget*>("picPOW2")->width() * 2,
+                 window->findChild<QWidget*>("picPOW")->width() + 1);
         Type("txtPOW2", "0");
         QCOMPARE(Fill("picPOW"), 1.0);  // a sliver marks an empty bar
     }
