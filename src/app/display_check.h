@@ -5,7 +5,8 @@
 
 namespace toviran {
 
-// The toolkit aborts when it finds no display; we look first and say so plainly.
+// The toolkit aborts when it finds no display, or when the X display it is given does not
+// answer; we look first and say so plainly.
 // `env` returns an environment variable's value, or nullptr when it is not set.
 bool DisplayAvailable(const std::function<const char*(const char*)>& env);
 

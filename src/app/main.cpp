@@ -7,6 +7,7 @@
 #include "app/display_check.h"
 #include "engine/mag_state.h"
 #include "platform/qt_platform.h"
+#include "platform/toolkit_translation.h"
 #include "ui/main/main_window.h"
 
 int main(int argc, char* argv[]) {
@@ -20,6 +21,7 @@ int main(int argc, char* argv[]) {
     if (const auto status = toviran::RejectUnknownArguments(QApplication::arguments()))
         return *status;
     QApplication::setApplicationName(QStringLiteral("TOVIRAN"));
+    toviran::InstallToolkitTranslation(app);
 
     toviran::MagState state;  // the one mag record, shared by every window
     toviran::QtPlatform platform;

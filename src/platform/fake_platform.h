@@ -51,9 +51,9 @@ class FakeFileDialog final : public FileDialog {
 
 class FakeBrowser final : public Browser {
   public:
-    bool Open(const std::string& url) override {
+    void Open(const std::string& url, std::function<void()> failed) override {
         opened.push_back(url);
-        return opens;
+        if (!opens) failed();
     }
     std::vector<std::string> opened;
     bool opens = true;

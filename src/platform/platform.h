@@ -14,14 +14,14 @@ namespace toviran {
 using MessageBoxes = Prompter;
 
 class SystemBeep {
-public:
+  public:
     virtual ~SystemBeep() = default;
     virtual void Beep() = 0;
 };
 
 // A periodic timer whose handler runs on the user-interface thread.
 class PeriodicTimer {
-public:
+  public:
     virtual ~PeriodicTimer() = default;
     virtual void SetInterval(int milliseconds) = 0;
     virtual void SetEnabled(bool enabled) = 0;
@@ -37,16 +37,17 @@ struct SaveDialogRequest {
 
 // The save-file dialog; nullopt means cancelled. It asks before overwriting.
 class FileDialog {
-public:
+  public:
     virtual ~FileDialog() = default;
     virtual std::optional<std::string> AskSavePath(const SaveDialogRequest& request) = 0;
 };
 
-// Opens an address in the desktop's browser; false when no browser could be started.
+// Opens an address in the desktop's browser. `failed` runs when no browser could show
+// it: at once, or later when the desktop's launcher reports that it gave up.
 class Browser {
-public:
+  public:
     virtual ~Browser() = default;
-    virtual bool Open(const std::string& url) = 0;
+    virtual void Open(const std::string& url, std::function<void()> failed) = 0;
 };
 
 // Everything a window may need, handed down from the application.

@@ -3,6 +3,7 @@
 #include <QPointer>
 #include <QWidget>
 #include <memory>
+#include <string>
 
 #include "platform/platform.h"
 
@@ -48,9 +49,15 @@ class QtFileDialog final : public FileDialog {
     QPointer<QWidget> parent_;
 };
 
+// Opens addresses through the desktop's launcher (xdg-open), or the toolkit's own
+// browser search where there is none.
 class QtBrowser final : public Browser {
   public:
-    bool Open(const std::string& url) override;
+    explicit QtBrowser(std::string launcher = "xdg-open") : launcher_(std::move(launcher)) {}
+    void Open(const std::string& url, std::function<void()> failed) override;
+
+  private:
+    std::string launcher_;
 };
 
 // The program's set of Qt services; `platform()` hands them to the windows.

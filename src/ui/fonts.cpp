@@ -1,15 +1,22 @@
 #include "ui/fonts.h"
 
+#include <QFontMetrics>
+#include <algorithm>
 #include <array>
 #include <utility>
 
 namespace toviran {
 namespace {
 
-// Pop face from fonts-motoya-l-maruberi; Gothic faces from fonts-ipafont-gothic.
+// Pop face from fonts-motoya-l-maruberi; Gothic faces from fonts-ipafont-gothic; the
+// serif with the metrics of Times New Roman from fonts-liberation.
 constexpr const char* kPopFamily = "MotoyaLMaru";
 constexpr const char* kGothicFixed = "IPAGothic";
 constexpr const char* kGothicProportional = "IPAPGothic";
+constexpr const char* kSerif = "Liberation Serif";
+
+// Steps in which a font shrinks until a text fits.
+constexpr double kFitStepPoints = 0.5;
 
 // Design family -> installed family. Unlisted families get the proportional Gothic.
 constexpr std::array<std::pair<const char*, const char*>, 6> kSubstitutes{{
@@ -18,8 +25,7 @@ constexpr std::array<std::pair<const char*, const char*>, 6> kSubstitutes{{
     {"ＭＳ ゴシック", kGothicFixed},
     {"ＭＳ Ｐゴシック", kGothicProportional},
     {"MS UI Gothic", kGothicProportional},
-    // Its digits are narrow; the fixed Gothic keeps the timer's "200" inside its label.
-    {"Times New Roman", kGothicFixed},
+    {"Times New Roman", kSerif},
 }};
 
 }  // namespace
@@ -34,6 +40,19 @@ QString SubstituteFamily(const QString& designFamily) {
 QFont DesignFont(const QString& designFamily, double pointSize) {
     QFont font(SubstituteFamily(designFamily));
     font.setPointSizeF(pointSize);
+    return font;
+}
+
+QFont FitToWidth(QFont font, const QString& text, int width) {
+    while (font.pointSizeF() > kFitStepPoints) {
+        const QFontMetrics metrics(font);
+        // Slanted and serif glyphs may reach beyond their advance.
+        if (std::max(metrics.horizontalAdvance(text), metrics.boundingRect(text).width()) <=
+            width) {
+            break;
+        }
+        font.setPointSizeF(font.pointSizeF() - kFitStepPoints);
+    }
     return font;
 }
 

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QPalette>
 #include <algorithm>
+#include <cmath>
 
 #include "ui/twips.h"
 
@@ -31,7 +32,12 @@ StatBar::StatBar(Rgb background, Rgb fill, QSize sizeTwips, QWidget* parent)
 
 void StatBar::SetFillTwips(double twips) {
     fillTwips_ = twips;
-    const int pixels = std::max(0, TwipsToPixels(static_cast<int>(twips)));
+    // Scaled to the track as it is drawn, so that the fill keeps its share of the bar,
+    // and never full below the bar's whole width (99 of 100 must not look like 100).
+    const int track = width();
+    int pixels = static_cast<int>(std::lround(twips * track / sizeTwips_.width()));
+    if (twips < sizeTwips_.width()) pixels = std::min(pixels, track - 1);
+    pixels = std::max(0, pixels);
     fill_->setGeometry(0, 0, pixels, TwipsToPixels(sizeTwips_.height()));
     // A fill that rounds to nothing is hidden rather than left as a zero-size box.
     fill_->setVisible(pixels > 0);

@@ -3,6 +3,9 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QtTest>
 #include <csignal>
 #include <filesystem>
@@ -11,8 +14,9 @@
 
 #include "history/replace_file.h"
 #include "platform/fake_platform.h"
-#include "ui/main/history_box_text.h"
+#include "platform/qt_platform.h"
 #include "ui/main/history_box.h"
+#include "ui/main/history_box_text.h"
 #include "ui/main/main_window.h"
 
 using namespace toviran;
@@ -245,6 +249,34 @@ class HistoryWindowTest : public QObject {
         QCOMPARE(dialog.requests.back().initialName, file.string());
         QVERIFY(fs::exists(file));
         QCOMPARE(f.window.SaveFileName(), file.string());
+    }
+
+    // The real dialog: a name in a folder that does not exist is refused there and then,
+    // one in an existing folder is taken as typed.
+    void saveDialogWantsAnExistingFolder() {
+        TempDir dir;
+        QtFileDialog dialog;
+        const auto type = [](const fs::path& path, std::function<void(QDialog*)> then = {}) {
+            QTimer::singleShot(0, [path, then] {
+                QDialog* files = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+                if (then) QTimer::singleShot(0, [files, then] { then(files); });
+                auto* name = files->findChild<QLineEdit*>("fileNameEdit");
+                name->setText(QString::fromStdString(path.string()));
+                QTest::keyClick(name, Qt::Key_Return);
+            });
+        };
+        bool refused = false;
+        type(dir.path() / "no-such-folder" / "x.txt", [&refused](QDialog* files) {
+            auto* refusal = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            refused = refusal != nullptr && files->isVisible();
+            if (refusal) refusal->accept();
+            files->reject();
+        });
+        QVERIFY(!dialog.AskSavePath({"t", "マグ育成履歴", "text file(*.txt)"}));
+        QVERIFY(refused);
+        type(dir.path() / "kiroku");
+        QCOMPARE(dialog.AskSavePath({"t", "マグ育成履歴", "text file(*.txt)"}),
+                 (dir.path() / "kiroku").string());
     }
 
     void failedSaveSaysSoAndKeepsTheEarlierFile() {

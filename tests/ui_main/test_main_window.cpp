@@ -2,11 +2,13 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QtTest>
 
 #include "engine/undo.h"
 #include "platform/fake_platform.h"
 #include "platform/qt_platform.h"
+#include "platform/toolkit_translation.h"
 #include "ui/main/count_text.h"
 #include "ui/main/main_window.h"
 #include "ui/main/slot_rotation.h"
@@ -65,7 +67,6 @@ struct Fixture {
             QCOMPARE(row.progress->text(), QString::number(StatProgress(state, k)));
             const float fill = barsRedrawn ? BarFillWidth(1000, StatProgress(state, k)) : 15.0f;
             QCOMPARE(row.bar->FillTwips(), static_cast<double>(fill));
-            QCOMPARE(row.bar->Fill().width(), static_cast<int>(row.bar->FillTwips()) / 15);
         }
         QCOMPARE(c().cmdUndo->isEnabled(), state.UndoEnabled);
     }
@@ -85,8 +86,19 @@ bool SlotUsable(const FeedSlotControls& s) {
 
 }  // namespace
 
+// Takes every key for itself before shortcuts run, as a text box does with its editing keys.
+class ClaimsShortcutKeys final : public QObject {
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::ShortcutOverride) event->accept();
+        return false;
+    }
+};
+
 class MainWindowTest : public QObject {
     Q_OBJECT
+    ClaimsShortcutKeys claimsShortcutKeys;
+
   private slots:
     void startsAsDesigned() {
         Fixture f;
@@ -220,12 +232,68 @@ class MainWindowTest : public QObject {
         QTest::keyClicks(box, "a2-b");
         QCOMPARE(box->text(), Q("12"));
         box->selectAll();
+        QTest::keyClicks(box, "x ");
+        QCOMPARE(box->selectedText(), Q("12"));  // refused keys leave text and selection
+        box->selectAll();
         QTest::keyClick(box, Qt::Key_Backspace);
         QCOMPARE(box->text(), Q("1"));  // emptied boxes show 1 at once
         box->selectAll();
         QApplication::clipboard()->setText(Q("3 個\n0x"));
         box->paste();
         QCOMPARE(box->text(), Q("30"));
+    }
+
+    // On X11 a text box claims Ctrl+E ("end of line") before any shortcut; here every field
+    // claims every key that way. The menu entries win all the same, in every window.
+    void menuShortcutsWorkWhateverHasTheFocus() {
+        Fixture f;
+        QAction* rireki = f.c().menu.mnuEsaRireki;
+        rireki->trigger();
+        QPlainTextEdit* history = f.window.ExistingRirekiWindow()->txtRireki();
+        const std::initializer_list<QWidget*> fields{f.slot(0).count, f.slot(0).item,
+                                                     f.c().cmbAwake, history};
+        for (QWidget* field : fields) field->installEventFilter(&claimsShortcutKeys);
+        QApplication::setActiveWindow(&f.window);
+        for (QWidget* field : fields) {
+            if (field == history) QApplication::setActiveWindow(history->window());
+            field->setFocus();
+            const bool timerShown = f.c().menu.mnuTimer->isChecked();
+            QTest::keyClick(field, Qt::Key_T, Qt::ControlModifier);
+            QCOMPARE(f.c().menu.mnuTimer->isChecked(), !timerShown);
+        }
+        QTest::keyClick(history, Qt::Key_E, Qt::ControlModifier);
+        QVERIFY(!rireki->isChecked() && f.window.ExistingRirekiWindow() == nullptr);
+    }
+
+    // Resting over a combo box without the focus, the wheel picks nothing and runs nothing.
+    void wheelLeavesUnfocusedComboBoxesAlone() {
+        Fixture f;
+        QApplication::setActiveWindow(&f.window);
+        f.slot(0).count->setFocus();
+        const auto turn = [](QComboBox* combo) {
+            const QPointF at = combo->rect().center();
+            QWheelEvent wheel(at, combo->mapToGlobal(at), {}, {0, -120}, Qt::NoButton,
+                              Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(combo, &wheel);
+        };
+        turn(f.c().cmbAwake);
+        turn(f.slot(0).item);
+        QCOMPARE(f.c().cmbAwake->currentIndex(), -1);
+        QCOMPARE(f.slot(0).item->currentIndex(), -1);
+        QVERIFY(f.fakes.messages.shown.empty());
+        QVERIFY(f.slot(0).count->hasFocus());
+        f.slot(0).item->setFocus();  // a focused box steps through its list as usual
+        turn(f.slot(0).item);
+        QCOMPARE(f.slot(0).item->currentIndex(), 0);
+    }
+
+    void barBelowOneHundredNeverFillsItsTrack() {
+        Fixture f;
+        StatBar& bar = *f.c().stats[0].bar;
+        bar.SetFillTwips(BarFillWidth(1000, 100));
+        QCOMPARE(bar.Fill().width(), bar.width());
+        bar.SetFillTwips(BarFillWidth(1000, 99));
+        QVERIFY(bar.Fill().width() < bar.width());
     }
 
     void feedButtonRunsAndShowsTheResult() {
@@ -354,13 +422,15 @@ class MainWindowTest : public QObject {
         f.ExpectDisplayMatchesState();
     }
 
-    // The real message box: icon, title (the default one when none is given), buttons,
-    // and the answer.
+    // The real message box: icon, title (the default one when none is given, and never
+    // narrower than the box), buttons in Japanese, and the answer.
     void qtMessageBoxShowsAndAnswers() {
+        QVERIFY(InstallToolkitTranslation(*QCoreApplication::instance()));
         QtMessageBoxes boxes;
         QMessageBox::Icon icon = QMessageBox::NoIcon;
-        QString title;
+        QString title, cancel;
         QMessageBox::StandardButtons buttons;
+        int width = 0;
         const auto answerWith = [&](QMessageBox::StandardButton press) {
             QTimer::singleShot(0, [&, press] {
                 auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -368,6 +438,9 @@ class MainWindowTest : public QObject {
                 icon = box->icon();
                 title = box->windowTitle();
                 buttons = box->standardButtons();
+                if (box->button(QMessageBox::Cancel))
+                    cancel = box->button(QMessageBox::Cancel)->text();
+                width = box->width();
                 box->button(press)->click();
             });
         };
@@ -376,6 +449,12 @@ class MainWindowTest : public QObject {
         QCOMPARE(icon, QMessageBox::Question);
         QCOMPARE(title, Q("コンバート"));
         QCOMPARE(buttons, QMessageBox::Ok | QMessageBox::Cancel);
+        QCOMPARE(cancel, Q("キャンセル"));
+        answerWith(QMessageBox::Ok);
+        boxes.Show({MessageIcon::Information, "すでにそのLvに達してますねぇ", "Lv設定が変だぜ？"});
+        QFont bold = QApplication::font();
+        bold.setBold(true);
+        QVERIFY(width > QFontMetrics(bold).horizontalAdvance(title));
         answerWith(QMessageBox::Ok);
         Message usage;  // no icon, the program's title
         usage.text = "x";

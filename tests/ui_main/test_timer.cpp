@@ -42,6 +42,9 @@ class TimerTest : public QObject {
     void fullRunStopsAtZeroWithOneBeepAndResets() {
         TimerFixture f;
         QVERIFY(f.clock && !f.clock->enabled);
+        const QFont digits = f.c().lblTimer->font();  // the serif stand-in, "200" whole
+        QCOMPARE(QFontInfo(digits).family(), QString("Liberation Serif"));
+        QVERIFY(QFontMetrics(digits).horizontalAdvance("200") <= f.c().lblTimer->width());
         f.c().cmdTimer->click();
         QCOMPARE(f.c().cmdTimer->text(), QString("Reset"));
         f.Ticks(1);

@@ -7,6 +7,7 @@
 #include <QtTest>
 
 #include "platform/fake_platform.h"
+#include "platform/qt_platform.h"
 #include "ui/main/main_window.h"
 #include "ui/parameter/frm_parameter.h"
 
@@ -28,6 +29,18 @@ class ParameterMenuTest : public QObject {
         auto* window = dynamic_cast<frmParameter*>(QApplication::activeModalWidget());
         QVERIFY(window);  // application-modal: the main window takes no input now
         QCOMPARE(window->pos(), main.frameGeometry().topLeft() + QPoint(0, 4170 / 15));
+
+        // A real message box raised now is centred on this window, not on the main window.
+        QtMessageBoxes boxes;
+        boxes.SetParent(&main);
+        QPoint boxCentre;
+        QTimer::singleShot(0, [&boxCentre] {
+            QWidget* box = QApplication::activeModalWidget();
+            boxCentre = box->geometry().center();
+            box->close();
+        });
+        boxes.Show({MessageIcon::Exclamation, "ちぇけら～", "x"});
+        QVERIFY((boxCentre - window->geometry().center()).manhattanLength() <= 2);
 
         auto* combo = window->findChild<QComboBox*>("cmbMag");
         combo->setCurrentIndex(combo->findText("ヴァルナ"));

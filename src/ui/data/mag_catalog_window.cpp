@@ -3,14 +3,13 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <algorithm>
 #include <array>
 
 #include "ui/data/catalogue.h"
 #include "ui/data/data_window_font.h"
+#include "ui/list_pick_combo.h"
 #include "ui/safe_paste.h"
 #include "ui/twips.h"
 
@@ -90,15 +89,12 @@ MagCatalogWindow::MagCatalogWindow(const MagState& mag, std::function<void()> on
 void MagCatalogWindow::BuildControls() {
     cmbMagMag_ = new QComboBox(this);
     cmbMagMag_->setObjectName(QStringLiteral("cmbMagMag"));
-    cmbMagMag_->setEditable(true);
-    cmbMagMag_->setInsertPolicy(QComboBox::NoInsert);
-    cmbMagMag_->setCompleter(nullptr);  // typed text must not pick an entry
+    MakeListPickOnly(*cmbMagMag_);
     GuardPaste(*cmbMagMag_);
     for (const CatalogEntry& entry : Catalogue()) cmbMagMag_->addItem(FromView(entry.listName));
     cmbMagMag_->setEditText(QStringLiteral("マグ"));
     cmbMagMag_->setToolTip(QStringLiteral("種類を選ぶのだ！"));
     cmbMagMag_->setGeometry(TwipsRect(120, 120, 1815, 300));
-    cmbMagMag_->lineEdit()->installEventFilter(this);
     connect(cmbMagMag_, &QComboBox::activated, this, &MagCatalogWindow::cmbMagMag_Click);
 
     lblName_ = AddLabel(this, "lblName", QStringLiteral("MAG"), 240, 480);
@@ -198,15 +194,6 @@ void MagCatalogWindow::closeEvent(QCloseEvent* event) {
     }
     event->accept();
     if (onClosed_) onClosed_();
-}
-
-bool MagCatalogWindow::eventFilter(QObject* watched, QEvent* event) {
-    // Enter in the edit part would pick a typed list name; only a pick from the list may.
-    if (watched == cmbMagMag_->lineEdit() && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) return true;
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 }  // namespace toviran

@@ -119,8 +119,11 @@ class Builder {
             Assign(name, label);
         }
         c_.lblMag->adjustSize();  // the name label sizes itself to its text
-        // The timer shows on the window's dark blue rather than through it.
+        // The timer shows on the window's dark blue rather than through it, and its widest
+        // number whole.
         c_.lblTimer->setAutoFillBackground(true);
+        c_.lblTimer->setFont(FitToWidth(c_.lblTimer->font(), QStringLiteral("200"),
+                                        c_.lblTimer->contentsRect().width()));
     }
 
     void Assign(std::string_view name, QLabel* label) {

@@ -2,15 +2,19 @@
 
 #include <QCloseEvent>
 #include <QLayout>
+#include <QMenuBar>
 
 #include "engine/rare_evolution.h"
 #include "engine/undo.h"
 #include "history/conversion.h"
+#include "ui/combo_wheel_guard.h"
 #include "ui/fonts.h"
 #include "ui/main/app_icon.h"
 #include "ui/main/main_builder.h"
 #include "ui/main/main_design.h"
 #include "ui/main/main_window_commands.h"
+#include "ui/main/menu_shortcuts.h"
+#include "ui/main/side_windows_minimize.h"
 #include "ui/main/slot_rotation.h"
 #include "ui/parameter/open_parameter_window.h"
 
@@ -75,11 +79,15 @@ frmMain::frmMain(MagState& state, Platform& platform, QWidget* parent)
       txtRireki_(*this),
       saver_(platform.fileDialog, platform.messages) {
     state_ = MagState{};  // Form_Load
+    // Before any combo box exists, so that it is guarded from the start.
+    new ComboWheelGuard(this);
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QString::fromUtf8(kWindowCaption));
     setWindowIcon(AppIcon());
     setFont(DefaultUiFont());
     c_ = BuildMainControls(*this);
+    new MenuShortcuts(*menuBar(), this);
+    new SideWindowsFollowMinimize(*this);
     QPalette p = c_.client->palette();
     p.setColor(QPalette::Window, ToQColor(kWindowBackground));
     c_.client->setPalette(p);

@@ -51,17 +51,15 @@ std::optional<fs::path> FindPage(const fs::path& programDir, std::string_view pa
     return std::nullopt;
 }
 
-bool OpenWebLink(const WebLink& link, const fs::path& programDir, Browser& browser,
+void OpenWebLink(const WebLink& link, const fs::path& programDir, Browser& browser,
                  Prompter& prompter) {
     const std::optional<fs::path> page = FindPage(programDir, link.pageFile);
     if (!page) {
         prompter.Show(PageMissingMessage(link.caption));
-        return false;
+        return;
     }
     const std::string address = FileUrl(*page);
-    if (browser.Open(address)) return true;
-    prompter.Show(NoBrowserMessage(address));
-    return false;
+    browser.Open(address, [&prompter, address] { prompter.Show(NoBrowserMessage(address)); });
 }
 
 }  // namespace toviran

@@ -24,9 +24,9 @@ std::span<const WebLink, 2> WebLinks();
 std::optional<std::filesystem::path> FindPage(const std::filesystem::path& programDir,
                                               std::string_view pageFile);
 
-// mnuLink1_Click / mnuLink2_Click: opens the page, or says why it could not. Returns
-// true when a browser took the page.
-bool OpenWebLink(const WebLink& link, const std::filesystem::path& programDir, Browser& browser,
+// mnuLink1_Click / mnuLink2_Click: opens the page, or says why it could not (a browser's
+// failure may be reported after this returns, so `prompter` must outlive the launch).
+void OpenWebLink(const WebLink& link, const std::filesystem::path& programDir, Browser& browser,
                  Prompter& prompter);
 
 }  // namespace toviran

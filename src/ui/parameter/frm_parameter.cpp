@@ -7,8 +7,9 @@
 #include <QPushButton>
 
 #include "engine/feed_tables.h"
-#include "ui/fonts.h"
 #include "ui/digit_filter.h"
+#include "ui/fonts.h"
+#include "ui/list_pick_combo.h"
 #include "ui/parameter/parameter_design.h"
 #include "ui/parameter/progress_fill.h"
 #include "ui/safe_paste.h"
@@ -86,11 +87,8 @@ void frmParameter::BuildFrame() {
     cmbMag = new QComboBox(Frame2);
     cmbMag->setObjectName(QStringLiteral("cmbMag"));
     cmbMag->setGeometry(Twips(design::kNameCombo));
-    cmbMag->setEditable(true);
-    // Typed text never becomes a list item, and no completer picks one for the user:
-    // only a pick from the list chooses the name to apply.
-    cmbMag->setInsertPolicy(QComboBox::NoInsert);
-    cmbMag->setCompleter(nullptr);
+    // Only a pick from the list chooses the name to apply.
+    MakeListPickOnly(*cmbMag);
     GuardPaste(*cmbMag);
     for (const std::string_view name : AllMagNames()) {
         cmbMag->addItem(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
