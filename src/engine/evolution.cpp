@@ -151,6 +151,10 @@ std::span<const PdmLevels> OrderingExamples() {
     return kExamples;
 }
 
+int OrderingIndexOf(const StatArray& statLevel) {
+    return OrderingOf(statLevel);
+}
+
 int FirstEvolutionForm(CharacterClass cls) {
     return kFirstForm[static_cast<int>(cls)];
 }

@@ -92,6 +92,8 @@ using PdmLevels = std::array<std::int16_t, 3>;
 // One example of levels for each of the 13 orderings of POW, DEX and MIND that the
 // evolution tables tell apart (P > D > M, ..., P = D = M), in the tables' row order.
 std::span<const PdmLevels> OrderingExamples();
+// Which of the 13 orderings (the index into OrderingExamples) the levels are in.
+int OrderingIndexOf(const StatArray& statLevel);
 
 // The evolutions as form indices; each returns `form` itself when the name stays.
 int FirstEvolutionForm(CharacterClass cls);

@@ -71,20 +71,29 @@ OrderingOption Option(const PdmLevels& pdm, int minDef, int maxDef) {
 void AddOrderings(Goal& goal, const MagCore& start, CharacterClass cls, SectionIdParity parity) {
     if (goal.settleLevel >= kFinalEvolutionLevel) {
         const bool fo = cls == CharacterClass::FO;
-        for (const PdmLevels& pdm : OrderingExamples()) {
+        for (int o = 0; o < static_cast<int>(OrderingExamples().size()); ++o) {
+            const PdmLevels& pdm = OrderingExamples()[o];
             const int low = FinalEvolutionForm(kNoForm, WithPdm(0, pdm), cls, parity);
-            if (low == goal.form || low == kNoForm)
-                goal.orderings.push_back(Option(pdm, 0, fo ? kFoDefColumn - 1 : 200));
             const int high = FinalEvolutionForm(kNoForm, WithPdm(kFoDefColumn, pdm), cls, parity);
-            if (fo && (high == goal.form || high == kNoForm))
-                goal.orderings.push_back(Option(pdm, kFoDefColumn, 200));
+            const bool lowGives = low == goal.form || low == kNoForm;
+            const bool highGives = high == goal.form || high == kNoForm;
+            if (lowGives) {
+                goal.orderings.push_back(Option(pdm, 0, fo ? kFoDefColumn - 1 : 200));
+                goal.orderingsLowDef |= static_cast<std::uint16_t>(1u << o);
+            }
+            if (highGives) goal.orderingsHighDef |= static_cast<std::uint16_t>(1u << o);
+            if (fo && highGives) goal.orderings.push_back(Option(pdm, kFoDefColumn, 200));
         }
         goal.orderingLevel = goal.settleLevel;
     } else if (goal.settleLevel == kSecondEvolutionLevel && start.level < kSecondEvolutionLevel) {
         const int line = SecondLineOf(start, cls);
-        for (const PdmLevels& pdm : OrderingExamples())
-            if (SecondEvolutionForm(line, WithPdm(0, pdm)) == goal.form)
-                goal.orderings.push_back(Option(pdm, 0, 200));
+        for (int o = 0; o < static_cast<int>(OrderingExamples().size()); ++o) {
+            const PdmLevels& pdm = OrderingExamples()[o];
+            if (SecondEvolutionForm(line, WithPdm(0, pdm)) != goal.form) continue;
+            goal.orderings.push_back(Option(pdm, 0, 200));
+            goal.orderingsLowDef |= static_cast<std::uint16_t>(1u << o);
+            goal.orderingsHighDef |= static_cast<std::uint16_t>(1u << o);
+        }
         goal.orderingLevel = kSecondEvolutionLevel + kMostLevelsPerItem - 1;
     }
 }

@@ -36,6 +36,10 @@ struct Goal {
     // evolution is left to judge it), and the most levels the mag can have then.
     std::vector<OrderingOption> orderings;
     int orderingLevel = 0;
+    // The same orderings as bits (by index into OrderingExamples), for a DEF level of 44 or
+    // less and for 45 or more: a mag already in one of them needs no raise.
+    std::uint16_t orderingsLowDef = 0;
+    std::uint16_t orderingsHighDef = 0;
     bool needsIqSynchro = false;  // the search must tell IQ and synchro apart
 };
 

@@ -18,14 +18,21 @@ namespace toviran::planner {
 namespace {
 
 constexpr int kNoPlan = std::numeric_limits<int>::max();
-// The wide search keeps about this many states in all (width times steps), so that short
-// targets get a wide search and long ones still end in seconds.
-constexpr double kBeamStates = 1.5e6;
-constexpr int kMinBeamWidth = 256;
-constexpr int kMaxBeamWidth = 32768;
-constexpr std::size_t kDefaultProofStates = std::size_t{1} << 20;
+// Short targets get a wide search and a long proof, since both end quickly there; long
+// ones a narrow search, which finds plans about as short, in a fraction of the time.
+constexpr double kBeamScale = 4e6;  // width x bound^2
+constexpr int kMinBeamWidth = 512;
+constexpr int kMaxBeamWidth = 65536;
+constexpr double kProofScale = 2e8;  // states x bound^2
+constexpr std::size_t kMinProofStates = 20000;
+constexpr std::size_t kMaxProofStates = 2000000;
 // The wide search reports the first 80% of the progress, the proof the rest.
 constexpr double kBeamShare = 0.8;
+
+double Squared(float bound) {
+    const double b = std::max(1.0, static_cast<double>(bound));
+    return b * b;
+}
 
 std::vector<int> AllowedItems(ItemSet set) {
     std::vector<int> items;
@@ -36,7 +43,7 @@ std::vector<int> AllowedItems(ItemSet set) {
 
 int BeamWidth(const PlanOptions& options, float startBound) {
     if (options.beamWidth > 0) return options.beamWidth;
-    const double width = kBeamStates / std::max(1.0, static_cast<double>(startBound));
+    const double width = kBeamScale / Squared(startBound);
     return static_cast<int>(std::clamp(width, double{kMinBeamWidth}, double{kMaxBeamWidth}));
 }
 
@@ -47,9 +54,11 @@ int MaxSteps(float startBound) {
     return 3 * bound + 200;
 }
 
-std::size_t ProofStates(const PlanOptions& options) {
+std::size_t ProofStates(const PlanOptions& options, float startBound) {
     if (options.proofNodes > 0) return options.proofNodes;
-    return std::min(kDefaultProofStates, options.memoryBytes / kProofBytesPerState);
+    const double states = std::clamp(kProofScale / Squared(startBound), double(kMinProofStates),
+                                     double(kMaxProofStates));
+    return std::min(static_cast<std::size_t>(states), options.memoryBytes / kProofBytesPerState);
 }
 
 std::string WhyNone(SearchEnd end, bool proven) {
@@ -122,7 +131,7 @@ PlanResult FindPlan(const PlanRequest& request, std::stop_token stop, const Prog
         const int incumbent = best.empty() ? kNoPlan : static_cast<int>(best.size());
         if (lower < incumbent && !space.OutOfTime()) {
             const SearchOutcome proof =
-                ProveShortest(space, start, incumbent, ProofStates(request.options),
+                ProveShortest(space, start, incumbent, ProofStates(request.options, startBound),
                               [&](double f) { report(kBeamShare + (1 - kBeamShare) * f); });
             if (proof.end == SearchEnd::Cancelled) return Cancelled();
             if (proof.end == SearchEnd::Found) best = proof.items;
