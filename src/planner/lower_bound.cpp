@@ -188,15 +188,15 @@ int LowerBound::BandOf(int level) const {
 // Each item adds at most its band's gain to 100 x level + the progress held. Between bands
 // the mag holds at most the progress of four stats, so the bound follows the level band by
 // band, taking at each boundary whichever amount held there makes the total smallest.
-float LowerBound::ByLevels(const MagCore& m, int band) const {
+float LowerBound::ByLevels(const MagCore& m, int band, int level) const {
     float held = 100.0f * m.level;
     for (const auto p : m.progress) held += p;
     float items = 0;
-    for (int b = band; b < static_cast<int>(bands_.size()) && bands_[b].lo < goal_.level; ++b) {
+    for (int b = band; b < static_cast<int>(bands_.size()) && bands_[b].lo < level; ++b) {
         const Band& here = bands_[b];
         if (here.gain <= 0) return kInfinity;
-        float leave = 100.0f * goal_.level;
-        const bool last = here.hi >= goal_.level || b + 1 == static_cast<int>(bands_.size());
+        float leave = 100.0f * level;
+        const bool last = here.hi >= level || b + 1 == static_cast<int>(bands_.size());
         if (!last) {
             const float fewest = 100.0f * here.hi;
             const float most = 100.0f * (here.hi - 1) + kMostHeldProgress + here.gain;
@@ -207,6 +207,25 @@ float LowerBound::ByLevels(const MagCore& m, int band) const {
         if (last) break;
     }
     return std::max(0.0f, items);
+}
+
+float LowerBound::ByStatNeedsInBands(const MagCore& m, int band, const Vec4& need) const {
+    const float anyBand = ByStatNeeds(need, reach_[band]);
+    const int last = static_cast<int>(bands_.size()) - 1;
+    if (band == last || goal_.level <= bands_[last].lo) return anyBand;
+    float held = 100.0f * m.level;
+    for (const auto p : m.progress) held += p;
+    const float early =
+        100.0f * (bands_[last].lo - 1) + kMostHeldProgress + bands_[last - 1].gain - held;
+    // For each dual vertex w: the last band needs w.need minus what the early points can
+    // cover at best, all of them on the stat w weighs most.
+    float lastBand = 0;
+    for (const Vec4& w : reach_[last].vertices) {
+        float value = -early * std::ranges::max(w);
+        for (int k = 0; k < 4; ++k) value += w[k] * need[k];
+        lastBand = std::max(lastBand, value);
+    }
+    return std::max(anyBand, ByLevels(m, band, bands_[last].lo) + lastBand);
 }
 
 float LowerBound::ByStatNeeds(const Vec4& need, const Reach& reach) const {
@@ -260,7 +279,8 @@ float LowerBound::ByOrdering(const MagCore& m, const Reach& reach, float enough)
     return best;
 }
 
-float LowerBound::ByRequirement(const MagCore& m, const Reach& reach) const {
+float LowerBound::ByRequirement(const MagCore& m, int band) const {
+    const Reach& reach = reach_[band];
     const SpecialRequirement& r = goal_.requirement;
     float items = 0;
     if (r.minIq > m.iq) items = reach.iqMax > 0 ? (r.minIq - m.iq) / reach.iqMax : kInfinity;
@@ -281,7 +301,7 @@ float LowerBound::ByRequirement(const MagCore& m, const Reach& reach) const {
         }
         // The levels still to gain must fit below the target level.
         if (m.level + raise > goal_.level) continue;
-        cheapest = std::min(cheapest, ByStatNeeds(need, reach));
+        cheapest = std::min(cheapest, ByStatNeedsInBands(m, band, need));
     }
     return std::max(items, cheapest);
 }
@@ -289,15 +309,15 @@ float LowerBound::ByRequirement(const MagCore& m, const Reach& reach) const {
 float LowerBound::Items(const MagCore& m) const {
     const int band = BandOf(m.level);
     const Reach& reach = reach_[band];
-    float items = ByLevels(m, band);
+    float items = ByLevels(m, band, goal_.level);
     if (goal_.build) {
         Vec4 need{};
         for (int k = 0; k < 4; ++k)
             need[k] = std::max(0.0f, 100.0f * ((*goal_.build)[k] - m.statLevel[k]) - m.progress[k]);
-        items = std::max(items, ByStatNeeds(need, reach));
+        items = std::max(items, ByStatNeedsInBands(m, band, need));
     }
     items = std::max(items, ByOrdering(m, reach, items));
-    if (goal_.form == kNoForm) items = std::max(items, ByRequirement(m, reach));
+    if (goal_.form == kNoForm) items = std::max(items, ByRequirement(m, band));
     return items;
 }
 

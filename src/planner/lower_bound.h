@@ -35,11 +35,16 @@ class LowerBound {
     };
 
     int BandOf(int level) const;
-    float ByLevels(const MagCore& m, int band) const;
+    // Items to bring the mag from m up to `level`, band by band.
+    float ByLevels(const MagCore& m, int band, int level) const;
     float ByStatNeeds(const Vec4& need, const Reach& reach) const;
+    // The same with the last band apart: the items before it reach its first level and
+    // bring at most what a mag can hold there towards the needs; the rest is the last
+    // band's to give.
+    float ByStatNeedsInBands(const MagCore& m, int band, const Vec4& need) const;
     // Stops early once an ordering needs no more than `enough` items.
     float ByOrdering(const MagCore& m, const Reach& reach, float enough) const;
-    float ByRequirement(const MagCore& m, const Reach& reach) const;
+    float ByRequirement(const MagCore& m, int band) const;
 
     Goal goal_;
     std::vector<Band> bands_;
