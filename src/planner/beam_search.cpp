@@ -13,6 +13,10 @@ namespace {
 
 constexpr float kInfinity = std::numeric_limits<float>::infinity();
 constexpr std::uint8_t kNoItem = 15;
+// Between states about as close to the goal, the one whose plan so far has fewer runs of
+// equal items is kept: ten runs weigh as much as one item, which keeps plans as short
+// and makes them take fewer presses.
+constexpr float kRunPenalty = 0.1f;
 
 struct Node {
     MagCore mag;
@@ -20,7 +24,8 @@ struct Node {
     std::uint8_t item = kNoItem;
     bool reached = false;
     std::uint16_t runs = 0;  // runs of equal items so far: fewer runs, fewer presses
-    float rank = 0;          // the bound on the items still needed
+    float bound = 0;         // the bound on the items still needed
+    float rank = 0;          // the bound, with a little added for each run
 };
 
 // The way back from a kept state: its parent's index and the item that led here.
@@ -40,11 +45,12 @@ void Expand(const SearchSpace& space, std::span<const Node> parents, std::uint32
             FeedItem(c.mag, item, space.cls, space.parity);
             if (Dead(space.goal, c.mag)) continue;
             c.reached = Reached(space.goal, c.mag);
-            c.rank = c.reached ? 0 : space.bound.Items(c.mag);
-            if (c.rank == kInfinity) continue;
+            c.bound = c.reached ? 0 : space.bound.Items(c.mag);
+            if (c.bound == kInfinity) continue;
             c.parent = first + i;
             c.item = static_cast<std::uint8_t>(item);
             c.runs = static_cast<std::uint16_t>(p.runs + (item != p.item ? 1 : 0));
+            c.rank = c.bound + kRunPenalty * c.runs;
             out.push_back(c);
         }
     }
@@ -135,7 +141,8 @@ SearchOutcome BeamSearch(const SearchSpace& space, const MagCore& start,
         }
         if (unique.size() > width) {
             std::nth_element(unique.begin(), unique.begin() + width, unique.end(), Better);
-            dropped = std::min(dropped, step + unique[width].rank);
+            for (auto it = unique.begin() + width; it != unique.end(); ++it)
+                dropped = std::min(dropped, step + it->bound);
             unique.resize(width);
         }
         std::vector<Link>& links = history.emplace_back(unique.size());
@@ -148,7 +155,7 @@ SearchOutcome BeamSearch(const SearchSpace& space, const MagCore& start,
         std::swap(frontier, unique);
         if (progress) {
             float best = kInfinity;
-            for (const Node& n : frontier) best = std::min(best, n.rank);
+            for (const Node& n : frontier) best = std::min(best, n.bound);
             progress(step / (step + best));
         }
     }
