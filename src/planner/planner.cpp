@@ -142,7 +142,7 @@ PlanResult FindPlan(const PlanRequest& request, std::stop_token stop, const Prog
         best = WithFewerRuns(space, start, std::move(best));
     }
     Plan plan = Assemble(space, start, goal, best, lower, request.target.form);
-    if (!ReplayConfirms(request, plan)) return {std::nullopt, reason::SearchExhausted()};
+    if (!ReplayConfirms(request, plan)) return {std::nullopt, reason::ReplayDisagrees()};
     report(1.0);
     return {std::move(plan), {}};
 }

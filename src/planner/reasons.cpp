@@ -88,6 +88,9 @@ std::string SearchExhausted() {
 std::string Impossible() {
     return "この目標に届くえさの与え方はありません。";
 }
+std::string ReplayDisagrees() {
+    return "見つけた与え方を確かめたところ、目標に届きませんでした。計画は出しません。";
+}
 std::string OutOfTime() {
     return "制限時間のうちに見つかりませんでした。";
 }

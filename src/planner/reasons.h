@@ -26,6 +26,7 @@ std::string BuildGivesOtherForm(int level, std::string_view form);
 std::string ItemsCannotReach();
 std::string SearchExhausted();
 std::string Impossible();
+std::string ReplayDisagrees();
 std::string OutOfTime();
 std::string OutOfMemory();
 
