@@ -14,11 +14,14 @@
 namespace toviran::sim {
 namespace {
 
-// A number typed for the planner; digits only, so only its size can be off, and a size
-// beyond the stats' range is refused by the planner's own checks.
-std::int16_t PlanNumber(const std::string& digits) {
-    const auto value = CountFromText(digits);
-    return static_cast<std::int16_t>(std::min<std::int32_t>(value.value_or(INT16_MAX), INT16_MAX));
+// A number typed for the planner: digits only, so only its size can be off, and the
+// planner's own checks refuse what is too large; beyond 32 bits it is read as the largest.
+std::int32_t PlanNumber(const std::string& digits) {
+    return CountFromText(digits).value_or(INT32_MAX);
+}
+
+std::int16_t PlanStat(const std::string& digits) {
+    return static_cast<std::int16_t>(std::min<std::int32_t>(PlanNumber(digits), INT16_MAX));
 }
 
 }  // namespace
@@ -120,8 +123,7 @@ void Simulator::Do(const PlanFeeding& command) {
     request.target.level = PlanNumber(command.levelText);
     if (command.statTexts) {
         StatArray build{};
-        for (std::size_t k = 0; k < build.size(); ++k)
-            build[k] = PlanNumber((*command.statTexts)[k]);
+        for (std::size_t k = 0; k < build.size(); ++k) build[k] = PlanStat((*command.statTexts)[k]);
         request.target.build = build;
     }
     for (const std::string& line : PlanLines(planner::FindPlan(request))) out_ << line << '\n';

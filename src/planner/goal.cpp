@@ -129,6 +129,8 @@ std::optional<std::string> CheckLevels(const PlanRequest& r, const MagCore& star
     if (r.target.level < start.level) return reason::LevelBelowStart(r.target.level, start.level);
     if (!r.target.build) return std::nullopt;
     const StatArray& build = *r.target.build;
+    for (StatKind k : kAllStats)
+        if (build[static_cast<int>(k)] > kLevelCap) return reason::StatAbove200(k);
     const int buildSum = std::accumulate(build.begin(), build.end(), 0);
     if (buildSum != r.target.level) return reason::BuildSum(buildSum, r.target.level);
     for (StatKind k : kAllStats) {

@@ -40,6 +40,9 @@ std::string LevelBelowStart(int level, int startLevel) {
     return "目標レベル" + N(level) + "は今のレベル" + N(startLevel) +
            "より低いです。レベルは下がりません。";
 }
+std::string StatAbove200(StatKind stat) {
+    return StatName(stat) + "は200までです。";
+}
 std::string BuildSum(int sum, int level) {
     return "能力値の合計" + N(sum) + "が目標レベル" + N(level) + "と違います。";
 }

@@ -11,6 +11,7 @@ std::string UnknownStartForm();
 std::string StartInconsistent();
 std::string LevelAbove200(int level);
 std::string LevelBelowStart(int level, int startLevel);
+std::string StatAbove200(StatKind stat);
 std::string BuildSum(int sum, int level);
 std::string StatWouldFall(StatKind stat, int now, int wanted);
 std::string NotByFeeding(std::string_view form);
