@@ -9,6 +9,7 @@ namespace {
 void SetCell(QTableWidget& table, int row, PlanColumn column, const QString& text) {
     auto* cell = new QTableWidgetItem(text);
     cell->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    cell->setToolTip(text);  // whole, when a narrow window cuts the cell short
     if (column != PlanColumn::Items && column != PlanColumn::Form)
         cell->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
     table.setItem(row, static_cast<int>(column), cell);

@@ -139,6 +139,8 @@ class Builder {
         c_.table->setSelectionMode(QAbstractItemView::SingleSelection);
         // A press's slots stand one to a line.
         c_.table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+        c_.table->horizontalHeader()->setSectionResizeMode(static_cast<int>(PlanColumn::Items),
+                                                           QHeaderView::Stretch);
         c_.table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
         c_.table->setWordWrap(false);
         return c_.table;
