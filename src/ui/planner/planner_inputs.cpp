@@ -23,6 +23,9 @@ std::variant<planner::PlanRequest, Message> RequestFromInputs(const PlannerContr
                                                               SectionIdParity parity) {
     planner::PlanRequest request;
     request.start = c.optFromNew->isChecked() ? MagState{} : current;
+    // The history plays no part in a plan, and after long feeding it is long.
+    request.start.HistoryText = MagState{}.HistoryText;
+    request.start.UndoHistoryText.clear();
     request.characterClass = cls;
     request.parity = parity;
     request.target.form = PickedForm(*c.cmbForm);

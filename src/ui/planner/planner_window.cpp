@@ -99,10 +99,7 @@ void PlannerWindow::FormPicked() {
     lowestLevel_->Stop();
     c_.lblLevelNote->clear();
     levelIsDefault_ = true;
-    if (!reach.reachable) {
-        c_.txtLevel->clear();
-        return;
-    }
+    if (!reach.reachable) return;  // the planner's answer will say why
     c_.txtLevel->setText(QString::number(reach.fromLevel));
     LookForLowestLevel();
 }
