@@ -54,7 +54,7 @@ struct Slot {
 // One press of the feed button: count mode with one to four slots, or level mode (slot 1's
 // item until the target level, which the count of its one slot then equals in items).
 struct Press {
-    std::vector<Slot> slots;
+    std::vector<Slot> feedSlots;
     bool levelMode = false;
     int targetLevel = 0;  // level mode only
     MagCore after;        // the mag after the press

@@ -77,16 +77,16 @@ std::vector<Press> PressesOf(const SearchSpace& space, const MagCore& start,
     for (std::size_t i = 0; i < items.size(); ++i) {
         const int item = items[i];
         const bool newPress = presses.empty() || itemsInPress == kItemsPerPress ||
-                              (presses.back().slots.back().item != item &&
-                               presses.back().slots.size() == kSlotsPerPress);
+                              (presses.back().feedSlots.back().item != item &&
+                               presses.back().feedSlots.size() == kSlotsPerPress);
         if (newPress) {
             presses.emplace_back();
             itemsInPress = 0;
         }
         Press& press = presses.back();
-        if (press.slots.empty() || press.slots.back().item != item)
-            press.slots.push_back({item, 0});
-        ++press.slots.back().count;
+        if (press.feedSlots.empty() || press.feedSlots.back().item != item)
+            press.feedSlots.push_back({item, 0});
+        ++press.feedSlots.back().count;
         ++itemsInPress;
         levelBeforeLast = m.level;
         FeedItem(m, item, space.cls, space.parity);
@@ -94,7 +94,7 @@ std::vector<Press> PressesOf(const SearchSpace& space, const MagCore& start,
     }
     if (!presses.empty()) {
         Press& last = presses.back();
-        if (last.slots.size() == 1 && levelBeforeLast < space.goal.level &&
+        if (last.feedSlots.size() == 1 && levelBeforeLast < space.goal.level &&
             last.after.level == space.goal.level) {
             last.levelMode = true;
             last.targetLevel = space.goal.level;

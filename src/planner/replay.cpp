@@ -27,8 +27,8 @@ FeedRequest FeedRequestFor(const Press& press, CharacterClass cls, SectionIdPari
     r.characterClass = cls;
     r.parity = parity;
     r.mode = press.levelMode ? FeedMode::Level : FeedMode::Count;
-    for (std::size_t k = 0; k < press.slots.size() && k < r.feedSlots.size(); ++k) {
-        const Slot& slot = press.slots[k];
+    for (std::size_t k = 0; k < press.feedSlots.size() && k < r.feedSlots.size(); ++k) {
+        const Slot& slot = press.feedSlots[k];
         r.feedSlots[k] = {ItemName(slot.item),
                           std::to_string(press.levelMode ? press.targetLevel : slot.count), true};
     }
@@ -60,12 +60,12 @@ std::vector<std::string> ScriptLines(const Plan& plan) {
     std::vector<std::string> lines;
     for (const Press& press : plan.presses) {
         if (press.levelMode) {
-            lines.push_back("feedto " + ItemName(press.slots.front().item) + " " +
+            lines.push_back("feedto " + ItemName(press.feedSlots.front().item) + " " +
                             std::to_string(press.targetLevel));
             continue;
         }
         std::string line = "feed";
-        for (const Slot& slot : press.slots)
+        for (const Slot& slot : press.feedSlots)
             line += " " + ItemName(slot.item) + " " + std::to_string(slot.count);
         lines.push_back(line);
     }

@@ -22,7 +22,7 @@ std::optional<std::string> FakeFileDialog::AskSavePath(const SaveDialogRequest& 
 }
 
 FakePlatform::FakePlatform()
-    : platform_{messages, beep, fileDialog, browser, [this] {
+    : platform_{messages, beep, fileDialog, browser, clipboard, [this] {
                     auto timer = std::make_unique<FakePeriodicTimer>();
                     timers.push_back(timer.get());
                     return std::unique_ptr<PeriodicTimer>(std::move(timer));

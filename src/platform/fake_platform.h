@@ -59,6 +59,12 @@ class FakeBrowser final : public Browser {
     bool opens = true;
 };
 
+class FakeClipboard final : public Clipboard {
+  public:
+    void SetText(const std::string& utf8) override { text = utf8; }
+    std::string text;
+};
+
 // One of each fake; `timers` lists every timer handed out, in order.
 class FakePlatform {
   public:
@@ -72,6 +78,7 @@ class FakePlatform {
     FakeSystemBeep beep;
     FakeFileDialog fileDialog;
     FakeBrowser browser;
+    FakeClipboard clipboard;
     std::vector<FakePeriodicTimer*> timers;  // owned by whoever asked for them
 
   private:

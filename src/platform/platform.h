@@ -50,12 +50,20 @@ class Browser {
     virtual void Open(const std::string& url, std::function<void()> failed) = 0;
 };
 
+// The desktop's clipboard, for text the user takes to another program.
+class Clipboard {
+  public:
+    virtual ~Clipboard() = default;
+    virtual void SetText(const std::string& utf8) = 0;
+};
+
 // Everything a window may need, handed down from the application.
 struct Platform {
     MessageBoxes& messages;
     SystemBeep& beep;
     FileDialog& fileDialog;
     Browser& browser;
+    Clipboard& clipboard;
     // Timers are created per use (the feed timer owns one).
     std::function<std::unique_ptr<PeriodicTimer>()> makeTimer;
 };

@@ -1,6 +1,7 @@
 #include "platform/qt_platform.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -161,9 +162,14 @@ void QtBrowser::Open(const std::string& url, std::function<void()> failed) {
     process->start(launcher, {Utf8(url)});
 }
 
+void QtClipboard::SetText(const std::string& utf8) {
+    QApplication::clipboard()->setText(Utf8(utf8));
+}
+
 QtPlatform::QtPlatform()
-    : platform_{messages_, beep_, fileDialog_, browser_,
-                [] { return std::unique_ptr<PeriodicTimer>(new QtPeriodicTimer); }} {}
+    : platform_{messages_,   beep_,
+                fileDialog_, browser_,
+                clipboard_,  [] { return std::unique_ptr<PeriodicTimer>(new QtPeriodicTimer); }} {}
 
 void QtPlatform::SetMainWindow(QWidget* window) {
     messages_.SetParent(window);

@@ -1,5 +1,6 @@
 #pragma once
-// The desktop services on Qt: message boxes, beep, timer, save dialog and browser.
+// The desktop services on Qt: message boxes, beep, timer, save dialog, browser and
+// clipboard.
 #include <QPointer>
 #include <QWidget>
 #include <memory>
@@ -60,6 +61,11 @@ class QtBrowser final : public Browser {
     std::string launcher_;
 };
 
+class QtClipboard final : public Clipboard {
+  public:
+    void SetText(const std::string& utf8) override;
+};
+
 // The program's set of Qt services; `platform()` hands them to the windows.
 class QtPlatform {
   public:
@@ -73,6 +79,7 @@ class QtPlatform {
     QtSystemBeep beep_;
     QtFileDialog fileDialog_;
     QtBrowser browser_;
+    QtClipboard clipboard_;
     Platform platform_;
 };
 

@@ -1,12 +1,19 @@
 // Takes the user manual's pictures from the real windows: a mag is fed, then the history,
-// the timer, the mag data windows and the parameter window are opened through the menu,
-// as a user would, and each window is saved as a PNG. Usage: manual_shots <folder>
+// the timer, the mag data windows, the feed planner (searching for a final form, then
+// with its plan) and the parameter window are opened through the menu, as a user would,
+// and each window is saved as a PNG. Usage: manual_shots <folder>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QPixmap>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
 #include <cstdio>
+#include <functional>
 
 #include "engine/mag_state.h"
 #include "platform/qt_platform.h"
@@ -34,6 +41,36 @@ bool Save(QWidget* window, const QDir& folder, const char* file) {
     }
     QApplication::processEvents();
     return window->grab().save(folder.filePath(QString::fromUtf8(file)));
+}
+
+// Runs the event loop until `done` holds; false when a minute passes first.
+bool WaitFor(const std::function<bool()>& done) {
+    const QDeadlineTimer deadline(60000);
+    while (!done()) {
+        if (deadline.hasExpired()) return false;
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    }
+    return true;
+}
+
+// The planner looking for a カバンダ at its lowest level from a new mag, then its plan.
+bool ShootPlanner(QWidget& main, const QDir& folder) {
+    Trigger(main, "mnuPlanner");
+    QWidget* planner = TopLevel("frmPlanner");
+    if (planner == nullptr) return Save(planner, folder, "planner-search.png");
+    planner->move(0, 0);
+    planner->findChild<QRadioButton*>(QStringLiteral("optFromNew"))->setChecked(true);
+    auto* form = planner->findChild<QComboBox*>(QStringLiteral("cmbForm"));
+    form->setCurrentIndex(form->findText(QStringLiteral("カバンダ")));
+    auto* progress = planner->findChild<QProgressBar*>(QStringLiteral("progress"));
+    auto* table = planner->findChild<QTableWidget*>(QStringLiteral("tblPlan"));
+    planner->findChild<QPushButton*>(QStringLiteral("cmdSearch"))->click();
+    bool ok = WaitFor([progress] { return progress->value() >= 300; }) &&
+              Save(planner, folder, "planner-search.png");
+    ok = WaitFor([table] { return table->rowCount() > 0; }) && ok;
+    ok = Save(planner, folder, "planner-result.png") && ok;
+    Trigger(main, "mnuPlanner");
+    return ok;
 }
 
 }  // namespace
@@ -72,6 +109,7 @@ int main(int argc, char** argv) {
     ok = Save(TopLevel("frmMagMag"), folder, "catalogue-window.png") && ok;
     ok = Save(TopLevel("frmEsa"), folder, "feed-table-window.png") && ok;
     Trigger(main, "mnuMag");
+    ok = ShootPlanner(main, folder) && ok;
 
     auto* parameters =
         toviran::OpenParameterWindow(main, state, platform.platform().messages, main);

@@ -37,10 +37,10 @@ MagState Replay(MagState s, const Plan& plan, CharacterClass cls, SectionIdParit
         r.characterClass = cls;
         r.parity = parity;
         r.mode = press.levelMode ? FeedMode::Level : FeedMode::Count;
-        EXPECT_LE(press.slots.size(), 4u);
-        for (std::size_t k = 0; k < press.slots.size(); ++k) {
-            const int count = press.levelMode ? press.targetLevel : press.slots[k].count;
-            r.feedSlots[k] = {std::string(FeedItemNames()[press.slots[k].item]),
+        EXPECT_LE(press.feedSlots.size(), 4u);
+        for (std::size_t k = 0; k < press.feedSlots.size(); ++k) {
+            const int count = press.levelMode ? press.targetLevel : press.feedSlots[k].count;
+            r.feedSlots[k] = {std::string(FeedItemNames()[press.feedSlots[k].item]),
                               std::to_string(count), true};
         }
         EXPECT_EQ(RunFeeding(s, r, prompter, display), FeedOutcome::Fed);
@@ -118,7 +118,7 @@ TEST(Planner, ExactBuildsWithAndWithoutRestrictedItems) {
         EXPECT_EQ(end.MagName, c.form);
         EXPECT_EQ((StatArray{end.DefLevel, end.PowLevel, end.DexLevel, end.MindLevel}), c.build);
         for (const Press& p : result.plan->presses)
-            for (const Slot& s : p.slots) EXPECT_TRUE(c.items & (1u << s.item));
+            for (const Slot& s : p.feedSlots) EXPECT_TRUE(c.items & (1u << s.item));
     }
 }
 

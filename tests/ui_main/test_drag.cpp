@@ -29,10 +29,11 @@ struct DragFixture {
                       Qt::NoModifier);
         QApplication::sendEvent(target, &e);
     }
-    // The main window, the catalogue and the feed table (both open).
+    // The main window, the catalogue, the feed table and the planner (all open).
     std::vector<QPoint> Positions() const {
         const auto* catalogue = window.findChild<MagCatalogWindow*>();
-        return {window.pos(), catalogue->pos(), catalogue->LoadedFeedTable()->pos()};
+        return {window.pos(), catalogue->pos(), catalogue->LoadedFeedTable()->pos(),
+                window.findChild<QWidget*>("frmPlanner")->pos()};
     }
 
     FakePlatform fakes;
@@ -49,7 +50,8 @@ class DragTest : public QObject {
     void leftDragMovesEverySideWindowAlong() {
         DragFixture f;
         f.c().menu.mnuMag->trigger();  // catalogue and feed table shown
-        QWidget* gap = f.c().Label2;   // the box between the feed-slot controls
+        f.c().menu.mnuPlanner->trigger();
+        QWidget* gap = f.c().Label2;  // the box between the feed-slot controls
         const QPoint start = gap->mapToGlobal(QPoint(2, 2));
         const QPoint step = TwipsPoint(600, 0);
         const std::vector<QPoint> before = f.Positions();

@@ -9,8 +9,6 @@
 namespace toviran {
 namespace {
 
-constexpr int kClientWidth = 4560;
-constexpr int kClientHeight = 3255;
 constexpr int kRowHeaderLeft = 120;
 constexpr int kColumnHeaderTop = 120;
 constexpr int kCellHeight = 255;
@@ -35,7 +33,7 @@ FeedTableWindow::FeedTableWindow(QWidget* owner) : QWidget(owner, Qt::Tool) {
     setObjectName(QStringLiteral("frmEsa"));
     setWindowTitle(QStringLiteral("えさ表"));
     setFont(DataWindowFont());
-    setFixedSize(TwipsSize(kClientWidth, kClientHeight));
+    setFixedSize(TwipsSize(kClientWidthTwips, kClientHeightTwips));
     AddHeaders();
     AddCells();
 }

@@ -14,6 +14,10 @@ namespace toviran {
 class FeedTableWindow : public QWidget {
     Q_OBJECT
   public:
+    // The inner size, fixed: also where the window will stand before it is made.
+    static constexpr int kClientWidthTwips = 4560;
+    static constexpr int kClientHeightTwips = 3255;
+
     // `owner` keeps the window above it and destroys it with itself. Created hidden.
     // Closing it only hides it: the next fill writes to it unseen, as to a new window.
     explicit FeedTableWindow(QWidget* owner = nullptr);

@@ -16,9 +16,6 @@
 namespace toviran {
 namespace {
 
-constexpr int kClientWidth = 4560;
-constexpr int kClientHeight = 1965;
-
 // lblGet is centred on this x (twips, in its frame) however wide its text makes it.
 constexpr int kHowToGetCentre = 1260 + 1815 / 2;
 constexpr int kHowToGetTop = 240;
@@ -75,7 +72,7 @@ MagCatalogWindow::MagCatalogWindow(const MagState& mag, std::function<void()> on
     setWindowTitle(QStringLiteral("マグのとくちょう"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFont(DataWindowFont());
-    setFixedSize(TwipsSize(kClientWidth, kClientHeight));
+    setFixedSize(TwipsSize(kClientWidthTwips, kClientHeightTwips));
     BuildControls();
 
     // Form_Load: the current mag's entry, read once.

@@ -19,6 +19,10 @@ namespace toviran {
 class MagCatalogWindow : public QWidget {
     Q_OBJECT
   public:
+    // The inner size, fixed: also where the window will stand before it is made.
+    static constexpr int kClientWidthTwips = 4560;
+    static constexpr int kClientHeightTwips = 1965;
+
     // Shows the entry of the mag's current name and fills the feed-table window (created
     // hidden); later changes of the mag are not followed. Closing the window unloads the
     // feed-table window, calls `onClosed` and deletes this window once the close is over,

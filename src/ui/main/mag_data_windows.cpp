@@ -7,6 +7,7 @@
 #include "ui/data/mag_catalog_window.h"
 #include "ui/main/menu_box_link.h"
 #include "ui/main/side_windows.h"
+#include "ui/twips.h"
 
 namespace toviran {
 namespace {
@@ -88,6 +89,25 @@ MagCatalogWindow& MagDataWindows::Catalogue() {
 
 QWidget& MagDataWindows::FeedTable() {
     return Catalogue().FeedTable();
+}
+
+QRect MagDataWindows::Area() const {
+    if (catalogue_ != nullptr && catalogue_->isVisible()) {
+        const QWidget* feedTable = catalogue_->LoadedFeedTable();
+        const QRect frame = catalogue_->frameGeometry();
+        return feedTable != nullptr ? frame.united(feedTable->frameGeometry()) : frame;
+    }
+    // Closed, they are taken to have the main window's frame around their fixed sizes.
+    const QWidget& main = *controls_.mainWindow;
+    const QSize border = main.frameGeometry().size() - main.size();
+    const QSize catalogue =
+        TwipsSize(MagCatalogWindow::kClientWidthTwips, MagCatalogWindow::kClientHeightTwips) +
+        border;
+    const QSize feedTable =
+        TwipsSize(FeedTableWindow::kClientWidthTwips, FeedTableWindow::kClientHeightTwips) + border;
+    return {CatalogueTopLeft(main.frameGeometry()),
+            QSize(std::max(catalogue.width(), feedTable.width()),
+                  catalogue.height() + feedTable.height())};
 }
 
 void MagDataWindows::Unload() {

@@ -5,6 +5,7 @@
 // mnuMag follows it.
 #include <QObject>
 #include <QPointer>
+#include <QRect>
 #include <QTimer>
 
 #include "engine/mag_state.h"
@@ -39,6 +40,9 @@ class MagDataWindows final : public QObject {
 
     // Closes the feed-table window, then the catalogue; nothing if not loaded.
     void Unload();
+
+    // Where both windows stand (screen pixels, outer frames) when open, or would stand.
+    QRect Area() const;
 
   private:
     void Open();

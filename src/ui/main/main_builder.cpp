@@ -316,7 +316,7 @@ class Builder {
     }
 
     void BuildHiddenChecks() {
-        std::array<QCheckBox**, 3> targets{&c_.chkTimer, &c_.chkMag, &c_.chkRireki};
+        std::array<QCheckBox**, 4> targets{&c_.chkTimer, &c_.chkMag, &c_.chkRireki, &c_.chkPlanner};
         for (std::size_t i = 0; i < targets.size(); ++i) {
             const HiddenCheckDesign& d = HiddenCheckDesigns()[i];
             auto* box =

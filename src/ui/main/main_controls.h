@@ -72,6 +72,7 @@ struct MainControls {
     QCheckBox* chkTimer = nullptr;
     QCheckBox* chkMag = nullptr;
     QCheckBox* chkRireki = nullptr;
+    QCheckBox* chkPlanner = nullptr;
     MainMenu menu;
 };
 

@@ -244,10 +244,11 @@ constexpr std::array<SlotDesign, 4> kSlots{{
      {192, 255, 192}},
 }};
 
-constexpr std::array<HiddenCheckDesign, 3> kHiddenChecks{{
+constexpr std::array<HiddenCheckDesign, 4> kHiddenChecks{{
     {"chkTimer", "えさ時計(&T)", "200秒を計測します。やっぱり必要みたい＾＾"},
     {"chkMag", "マグ特性(&M)", "マグの特徴を見ておこう！＞∇＜/"},
     {"chkRireki", "えさ履歴(&E)", "何を食べたのか一目瞭然！"},
+    {"chkPlanner", "えさプランナー(&P)", "目標のマグへの一番の近道を探します"},
 }};
 
 }  // namespace
@@ -270,7 +271,7 @@ std::span<const StatRowDesign, 4> StatRowDesigns() {
 std::span<const SlotDesign, 4> SlotDesigns() {
     return kSlots;
 }
-std::span<const HiddenCheckDesign, 3> HiddenCheckDesigns() {
+std::span<const HiddenCheckDesign, 4> HiddenCheckDesigns() {
     return kHiddenChecks;
 }
 

@@ -144,7 +144,7 @@ std::span<const LabelDesign> LabelDesigns();
 std::span<const ButtonDesign> ButtonDesigns();
 std::span<const StatRowDesign, 4> StatRowDesigns();
 std::span<const SlotDesign, 4> SlotDesigns();
-std::span<const HiddenCheckDesign, 3> HiddenCheckDesigns();
+std::span<const HiddenCheckDesign, 4> HiddenCheckDesigns();
 
 // cmbAwake and the feed-slot combo boxes.
 inline constexpr TwipsBox kAwakeBox{2520, 1080, 1815, 285};

@@ -19,7 +19,7 @@ struct MenuDesign {
 using M = MainMenu;
 
 // The bar top to bottom; entries belong to the last Menu or Submenu above them.
-const std::array<MenuDesign, 18> kMenuDesign{{
+const std::array<MenuDesign, 20> kMenuDesign{{
     {Kind::Menu, "mnuFile", "ファイル(&F)", nullptr, &M::mnuFile},
     {Kind::Entry, "mnuNew", "新規作成(&N)", "Ctrl+N", nullptr, &M::mnuNew},
     {Kind::Entry, "mnuSave", "名前を付けてえさ履歴の保存(&S)", nullptr, nullptr, &M::mnuSave},
@@ -33,6 +33,8 @@ const std::array<MenuDesign, 18> kMenuDesign{{
     {Kind::CheckEntry, "mnuEsaRireki", "えさ履歴(&E)", "Ctrl+E", nullptr, &M::mnuEsaRireki},
     {Kind::CheckEntry, "mnuMag", "マグデータ(&M)", "Ctrl+M", nullptr, &M::mnuMag},
     {Kind::CheckEntry, "mnuTimer", "マグえさタイマー(&T)", "Ctrl+T", nullptr, &M::mnuTimer},
+    {Kind::Separator, "mnuSep5", "", nullptr, nullptr, &M::mnuSep5},
+    {Kind::CheckEntry, "mnuPlanner", "えさプランナー(&P)", "Ctrl+P", nullptr, &M::mnuPlanner},
     {Kind::Menu, "mnuHelp", "ヘルプ(&H)", nullptr, &M::mnuHelp},
     {Kind::Entry, "mnuVersion", "バージョン情報(&A)...", nullptr, nullptr, &M::mnuVersion},
     {Kind::Submenu, "mnuHome", "ウェブサイトを開く[IE]", nullptr, &M::mnuHome},

@@ -21,6 +21,8 @@ struct MainMenu {
     QAction* mnuEsaRireki = nullptr;
     QAction* mnuMag = nullptr;
     QAction* mnuTimer = nullptr;
+    QAction* mnuSep5 = nullptr;
+    QAction* mnuPlanner = nullptr;
     QMenu* mnuHelp = nullptr;
     QAction* mnuVersion = nullptr;
     QMenu* mnuHome = nullptr;

@@ -231,6 +231,7 @@ void frmMain::SetMode(FeedMode mode) {
 }
 
 void frmMain::Changed(DisplayItem item, StatKind stat) {
+    NoteMagChanged();
     switch (item) {
         case DisplayItem::Name:
             ShowName();
@@ -261,6 +262,19 @@ void frmMain::Changed(DisplayItem item, StatKind stat) {
             c_.cmdUndo->setEnabled(state_.UndoEnabled);
             break;
     }
+}
+
+// A run redraws thousands of values; the handlers hear of it once, after the run.
+void frmMain::NoteMagChanged() {
+    if (magChangeNoted_ || magChangedHandlers_.empty()) return;
+    magChangeNoted_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            magChangeNoted_ = false;
+            for (const auto& handler : magChangedHandlers_) handler();
+        },
+        Qt::QueuedConnection);
 }
 
 void frmMain::ShowName() {

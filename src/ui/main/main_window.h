@@ -55,6 +55,11 @@ class frmMain final : public QMainWindow, public DisplayObserver {
     void AddUnloadHandler(std::function<void()> handler) {
         unloadHandlers_.push_back(std::move(handler));
     }
+    // `handler` runs once after each action that changed the mag (a feeding run, undo, a
+    // special item, ...), when the action is over, however many values it redrew.
+    void AddMagChangedHandler(std::function<void()> handler) {
+        magChangedHandlers_.push_back(std::move(handler));
+    }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -68,6 +73,7 @@ class frmMain final : public QMainWindow, public DisplayObserver {
     void UnloadRireki();
     void ShowName();
     void ShowStatProgress(StatKind stat);
+    void NoteMagChanged();
 
     MagState& state_;
     Platform& platform_;
@@ -77,6 +83,8 @@ class frmMain final : public QMainWindow, public DisplayObserver {
     HistorySaver saver_;
     std::function<bool()> closeGuard_;
     std::vector<std::function<void()>> unloadHandlers_;
+    std::vector<std::function<void()>> magChangedHandlers_;
+    bool magChangeNoted_ = false;
 };
 
 }  // namespace toviran

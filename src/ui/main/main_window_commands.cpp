@@ -7,8 +7,10 @@
 #include "ui/main/mag_data_windows.h"
 #include "ui/main/main_messages.h"
 #include "ui/main/main_window.h"
+#include "ui/main/planner_switch.h"
 #include "ui/main/web_links.h"
 #include "ui/main/window_drag.h"
+#include "ui/planner/planner_window.h"
 
 namespace toviran {
 namespace {
@@ -23,14 +25,15 @@ void ConnectTimer(frmMain& window) {
 }
 
 // The surfaces that move the windows: the window's background and its passive controls.
-void ConnectDrag(frmMain& window, MagDataWindows& magData) {
+void ConnectDrag(frmMain& window, MagDataWindows& magData, const PlannerSwitch& planner) {
     const MainControls& c = window.controls();
     // Main window first; the side windows are created (hidden) if they do not exist yet.
     // The parameter window needs no place here: it is modal, so no drag runs while it
     // is open, and it is placed afresh whenever it opens.
-    auto windows = [&window, &magData] {
+    // The planner window is only moved once it exists: it is placed whenever it is shown.
+    auto windows = [&window, &magData, &planner] {
         return std::vector<QWidget*>{&window, &magData.FeedTable(), &magData.Catalogue(),
-                                     window.RirekiWindow()};
+                                     window.RirekiWindow(), planner.Existing()};
     };
     auto* drag = new WindowDrag(windows, c.menu.mnuView, &window);
     for (QWidget* surface : std::initializer_list<QWidget*>{
@@ -71,7 +74,8 @@ void ConnectWindowCommands(frmMain& window) {
     auto* magData = new MagDataWindows(window.state(), {&window, c.chkMag, c.menu.mnuMag}, &window);
     // Closing the main window closes the feed table and the catalogue too.
     window.AddUnloadHandler([magData] { magData->Unload(); });
-    ConnectDrag(window, *magData);
+    auto* planner = new PlannerSwitch(window, *magData, &window);
+    ConnectDrag(window, *magData, *planner);
     ConnectExitAndHelp(window);
 }
 

@@ -1,0 +1,51 @@
+#include "ui/planner/form_list.h"
+
+#include <QStandardItemModel>
+
+#include "engine/mag_forms.h"
+#include "engine/rare_evolution.h"
+
+namespace toviran {
+namespace {
+
+QString Utf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString Caption(const planner::FormReach& reach) {
+    QString caption = Utf8(kMagForms[reach.form].name);
+    if (reach.specialItem >= 0)
+        caption += QStringLiteral("（%1）").arg(
+            Utf8(SpecialItemInfos()[static_cast<std::size_t>(reach.specialItem)].entry));
+    return caption;
+}
+
+QStandardItem* Item(const QComboBox& list, int form) {
+    auto* model = qobject_cast<QStandardItemModel*>(list.model());
+    return model != nullptr ? model->item(form) : nullptr;
+}
+
+}  // namespace
+
+void ShowReach(QComboBox& list, const std::vector<planner::FormReach>& reach) {
+    if (list.count() != kMagFormCount) {
+        list.clear();
+        for (int form = 0; form < kMagFormCount; ++form) list.addItem(QString(), form);
+    }
+    for (const planner::FormReach& r : reach) {
+        list.setItemText(r.form, Caption(r));
+        list.setItemData(r.form, QString::fromStdString(r.how), Qt::ToolTipRole);
+        if (QStandardItem* item = Item(list, r.form)) item->setEnabled(r.reachable);
+    }
+}
+
+int PickedForm(const QComboBox& list) {
+    return list.currentData().toInt();
+}
+
+bool FormGreyed(const QComboBox& list, int form) {
+    const QStandardItem* item = Item(list, form);
+    return item != nullptr && !item->isEnabled();
+}
+
+}  // namespace toviran

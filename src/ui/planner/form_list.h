@@ -1,0 +1,22 @@
+#pragma once
+// The planner's list of target forms: the 57 forms in catalogue order, each item holding
+// its form number. Forms that the class and ID cannot reach are greyed, with the reason as
+// their tooltip (the others tell how they are reached); rare forms name their special item.
+#include <QComboBox>
+#include <vector>
+
+#include "planner/reachability.h"
+
+namespace toviran {
+
+// Fills the list on first use and marks it anew for `reach` (one entry per form), keeping
+// the form picked.
+void ShowReach(QComboBox& list, const std::vector<planner::FormReach>& reach);
+
+// The form picked in the list.
+int PickedForm(const QComboBox& list);
+
+// True when the list shows the form greyed.
+bool FormGreyed(const QComboBox& list, int form);
+
+}  // namespace toviran

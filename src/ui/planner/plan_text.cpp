@@ -1,0 +1,82 @@
+#include "ui/planner/plan_text.h"
+
+#include "engine/feed_tables.h"
+#include "engine/mag_forms.h"
+#include "engine/rare_evolution.h"
+#include "planner/replay.h"
+
+namespace toviran {
+namespace {
+
+constexpr const char* kClassWords[] = {"HU", "RA", "FO"};
+
+std::string ItemText(int item) {
+    return std::string(FeedItemNames()[static_cast<std::size_t>(item)]);
+}
+
+std::string SpecialItemText(int specialItem) {
+    return std::string(SpecialItemInfos()[static_cast<std::size_t>(specialItem)].entry);
+}
+
+std::string TargetText(const planner::Target& target) {
+    std::string text = FormText(target.form) + " Lv" + std::to_string(target.level);
+    if (!target.build) return text;
+    const char* names[] = {"DEF", "POW", "DEX", "MIND"};
+    for (std::size_t k = 0; k < 4; ++k)
+        text += std::string(" ") + names[k] + std::to_string((*target.build)[k]);
+    return text;
+}
+
+// "set NAME DEF POW DEX MIND DEFP POWP DEXP MINDP IQ SYNCHRO"
+std::string SetLine(const MagState& s) {
+    std::string line = "set " + s.MagName;
+    for (int v : {s.DefLevel, s.PowLevel, s.DexLevel, s.MindLevel, s.DefProgress, s.PowProgress,
+                  s.DexProgress, s.MindProgress, s.IQ, s.Synchro})
+        line += " " + std::to_string(v);
+    return line;
+}
+
+}  // namespace
+
+std::string ClassAndIdText(CharacterClass cls, SectionIdParity parity) {
+    return std::string(kClassWords[static_cast<int>(cls)]) +
+           (parity == SectionIdParity::Even ? "・偶数ID" : "・奇数ID");
+}
+
+std::string FormText(int form) {
+    if (form < 0 || form >= kMagFormCount) return "？";
+    return std::string(kMagForms[form].name);
+}
+
+std::string PressItemsText(const planner::Press& press) {
+    if (press.levelMode)
+        return ItemText(press.feedSlots.front().item) + "→Lv" + std::to_string(press.targetLevel);
+    std::string text;
+    for (const planner::Slot& slot : press.feedSlots) {
+        if (!text.empty()) text += "\n";
+        text += ItemText(slot.item) + "×" + std::to_string(slot.count);
+    }
+    return text;
+}
+
+std::string PlanSummaryText(const planner::Plan& plan) {
+    std::string text = "えさ " + std::to_string(plan.items) + "個・" +
+                       std::to_string(plan.presses.size()) + "回・下限 " +
+                       std::to_string(plan.lowerBound) + "個（差 " +
+                       std::to_string(plan.items - plan.lowerBound) + "）";
+    if (plan.specialItem >= 0) text += "・最後に「" + SpecialItemText(plan.specialItem) + "」";
+    return text;
+}
+
+std::string PlanScriptText(const planner::PlanRequest& request, const planner::Plan& plan) {
+    std::string text = "# えさプランナー: " + TargetText(request.target) + "\n";
+    text += std::string("class ") + kClassWords[static_cast<int>(request.characterClass)] + "\n";
+    text += std::string("id ") + (request.parity == SectionIdParity::Even ? "even" : "odd") + "\n";
+    text += (CoreOf(request.start) == CoreOf(MagState{}) ? std::string("new")
+                                                         : SetLine(request.start)) +
+            "\n";
+    for (const std::string& line : planner::ScriptLines(plan)) text += line + "\n";
+    return text + "show\n";
+}
+
+}  // namespace toviran

@@ -1,0 +1,184 @@
+#include "ui/planner/planner_controls.h"
+
+#include <QBoxLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHeaderView>
+
+#include "ui/digit_filter.h"
+#include "ui/safe_paste.h"
+
+namespace toviran {
+namespace {
+
+constexpr int kItemColumns = 4;
+constexpr int kNumberDigits = 3;  // levels go up to 200
+constexpr const char* kStatNames[] = {"DEF", "POW", "DEX", "MIND"};
+constexpr const char* kColumnTitles[] = {"えさ", "姿",   "Lv", "DEF",     "POW",
+                                         "DEX",  "MIND", "IQ", "シンクロ"};
+static_assert(std::size(kColumnTitles) == static_cast<std::size_t>(PlanColumn::Count));
+
+QString Text(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+template <typename W>
+W* Named(W* w, const char* name, const char* tooltip = nullptr) {
+    w->setObjectName(Text(name));
+    if (tooltip != nullptr) w->setToolTip(Text(tooltip));
+    return w;
+}
+
+QLineEdit* NumberBox(const char* name, const char* placeholder, const char* tooltip) {
+    auto* box = Named(new QLineEdit, name, tooltip);
+    box->setValidator(new DigitFilter(box));
+    GuardPaste(*box);
+    box->setMaxLength(kNumberDigits);
+    box->setPlaceholderText(Text(placeholder));
+    box->setFixedWidth(box->fontMetrics().horizontalAdvance(Text("指定なし")) + 12);
+    return box;
+}
+
+QPushButton* Button(const char* name, const char* caption, const char* tooltip) {
+    return Named(new QPushButton(Text(caption)), name, tooltip);
+}
+
+class Builder {
+  public:
+    explicit Builder(QWidget& window) : layout_(new QVBoxLayout(&window)) {}
+
+    PlannerControls Build() {
+        layout_->addWidget(Target());
+        layout_->addWidget(Items());
+        layout_->addLayout(Start());
+        layout_->addLayout(Search());
+        c_.lblSummary = Named(new QLabel, "lblSummary");
+        layout_->addWidget(c_.lblSummary);
+        layout_->addWidget(Table(), 1);
+        layout_->addLayout(Use());
+        return c_;
+    }
+
+  private:
+    QGroupBox* Target() {
+        auto* box = new QGroupBox(Text("目標"));
+        auto* grid = new QGridLayout(box);
+        c_.cmbForm = Named(new QComboBox, "cmbForm",
+                           "なりたい姿。灰色の姿は、今の職業とIDではえさで育ちません");
+        c_.cmbForm->setMaxVisibleItems(20);
+        c_.txtLevel = NumberBox("txtLevel", "",
+                                "目標のレベル。姿を選ぶと、その姿になれる一番低いレベルが入ります");
+        c_.lblLevelNote = Named(new QLabel, "lblLevelNote");
+        grid->addWidget(new QLabel(Text("姿")), 0, 0);
+        grid->addWidget(c_.cmbForm, 0, 1, 1, 3);
+        grid->addWidget(new QLabel(Text("Lv")), 0, 4);
+        grid->addWidget(c_.txtLevel, 0, 5);
+        grid->addWidget(c_.lblLevelNote, 0, 6, 1, 2);
+        for (int k = 0; k < 4; ++k) {
+            const std::string name = std::string("txt") + kStatNames[k];
+            c_.txtBuild[k] =
+                NumberBox(name.c_str(), "指定なし",
+                          "目標のレベルでの能力のレベル。空ならどんな配分でもかまいません");
+            grid->addWidget(new QLabel(Text(kStatNames[k])), 1, 2 * k);
+            grid->addWidget(c_.txtBuild[k], 1, 2 * k + 1);
+        }
+        return box;
+    }
+
+    QGroupBox* Items() {
+        auto* box = new QGroupBox(Text("使うえさ"));
+        auto* grid = new QGridLayout(box);
+        for (int i = 0; i < kFeedItemCount; ++i) {
+            const std::string_view item = FeedItemNames()[static_cast<std::size_t>(i)];
+            auto* check = new QCheckBox(QString::fromUtf8(item.data(), item.size()));
+            check->setObjectName(QStringLiteral("chkItem%1").arg(i));
+            check->setChecked(true);
+            grid->addWidget(check, i / kItemColumns, i % kItemColumns);
+            c_.chkItems[static_cast<std::size_t>(i)] = check;
+        }
+        return box;
+    }
+
+    QHBoxLayout* Start() {
+        auto* row = new QHBoxLayout;
+        c_.optFromCurrent = Named(new QRadioButton(Text("今のマグから")), "optFromCurrent",
+                                  "メイン画面のマグから育てます");
+        c_.optFromNew = Named(new QRadioButton(Text("新しいマグから")), "optFromNew",
+                              "Lv5の新しいマグから育てます");
+        c_.optFromCurrent->setChecked(true);
+        c_.lblClass = Named(new QLabel, "lblClass", "職業とIDはメイン画面で選んだものを使います");
+        row->addWidget(c_.optFromCurrent);
+        row->addWidget(c_.optFromNew);
+        row->addStretch();
+        row->addWidget(c_.lblClass);
+        return row;
+    }
+
+    QHBoxLayout* Search() {
+        auto* row = new QHBoxLayout;
+        c_.cmdSearch = Button("cmdSearch", "探す", "一番少ないえさで目標に届く与え方を探します");
+        c_.cmdStop = Button("cmdStop", "中止", "探すのをやめます");
+        c_.cmdStop->setEnabled(false);
+        c_.progress = Named(new QProgressBar, "progress");
+        c_.progress->setRange(0, 1000);
+        c_.progress->setValue(0);
+        c_.progress->setTextVisible(false);
+        row->addWidget(c_.cmdSearch);
+        row->addWidget(c_.cmdStop);
+        row->addWidget(c_.progress, 1);
+        return row;
+    }
+
+    QTableWidget* Table() {
+        c_.table = Named(new QTableWidget(0, static_cast<int>(PlanColumn::Count)), "tblPlan");
+        QStringList titles;
+        for (const char* title : kColumnTitles) titles << Text(title);
+        c_.table->setHorizontalHeaderLabels(titles);
+        c_.table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        c_.table->setSelectionBehavior(QAbstractItemView::SelectRows);
+        c_.table->setSelectionMode(QAbstractItemView::SingleSelection);
+        // A press's slots stand one to a line.
+        c_.table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+        c_.table->horizontalHeader()->setSectionResizeMode(static_cast<int>(PlanColumn::Items),
+                                                           QHeaderView::Stretch);
+        c_.table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+        c_.table->setWordWrap(false);
+        return c_.table;
+    }
+
+    QVBoxLayout* Use() {
+        auto* rows = new QVBoxLayout;
+        auto* buttons = new QHBoxLayout;
+        c_.cmdSet =
+            Button("cmdSet", "この回をセット",
+                   "選んだ回のえさと数をメイン画面に入れます。与えるのは「与える」ボタンで");
+        c_.cmdCopy = Button("cmdCopy", "toviran-sim の台本をコピー",
+                            "このプランを toviran-sim で試せる台本としてクリップボードに入れます");
+        c_.cmdSet->setEnabled(false);
+        c_.cmdCopy->setEnabled(false);
+        buttons->addWidget(c_.cmdSet);
+        buttons->addWidget(c_.cmdCopy);
+        buttons->addStretch();
+        auto* status = new QHBoxLayout;
+        c_.lblStatus = Named(new QLabel, "lblStatus");
+        c_.lblStatus->setWordWrap(true);
+        c_.cmdAgain = Button("cmdAgain", "もう一度探す", "今のマグから探し直します");
+        c_.cmdAgain->hide();
+        status->addWidget(c_.lblStatus, 1);
+        status->addWidget(c_.cmdAgain);
+        rows->addLayout(buttons);
+        rows->addLayout(status);
+        return rows;
+    }
+
+    QVBoxLayout* layout_;
+    PlannerControls c_;
+};
+
+}  // namespace
+
+PlannerControls BuildPlannerControls(QWidget& window) {
+    return Builder(window).Build();
+}
+
+}  // namespace toviran

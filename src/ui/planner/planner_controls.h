@@ -1,0 +1,45 @@
+#pragma once
+// The planner window's controls: the target (form, level, optional stat levels), the items
+// allowed, the starting mag, the search with its progress, the plan's table and the
+// buttons that use the plan.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <array>
+
+#include "engine/feed_tables.h"
+
+namespace toviran {
+
+// The table's columns after the press's items.
+enum class PlanColumn { Items, Form, Level, Def, Pow, Dex, Mind, IQ, Synchro, Count };
+
+struct PlannerControls {
+    QComboBox* cmbForm = nullptr;
+    QLineEdit* txtLevel = nullptr;
+    QLabel* lblLevelNote = nullptr;        // while the lowest level for the form is looked for
+    std::array<QLineEdit*, 4> txtBuild{};  // DEF, POW, DEX, MIND; empty: not asked for
+    std::array<QCheckBox*, kFeedItemCount> chkItems{};
+    QRadioButton* optFromCurrent = nullptr;
+    QRadioButton* optFromNew = nullptr;
+    QLabel* lblClass = nullptr;  // the main window's class and ID, which the plan uses
+    QPushButton* cmdSearch = nullptr;
+    QPushButton* cmdStop = nullptr;
+    QProgressBar* progress = nullptr;
+    QLabel* lblSummary = nullptr;
+    QTableWidget* table = nullptr;
+    QPushButton* cmdSet = nullptr;
+    QPushButton* cmdCopy = nullptr;
+    QLabel* lblStatus = nullptr;
+    QPushButton* cmdAgain = nullptr;  // shown when the mag has left the plan
+};
+
+// Creates the controls in `window`'s layout; connects nothing.
+PlannerControls BuildPlannerControls(QWidget& window);
+
+}  // namespace toviran
