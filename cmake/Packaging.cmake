@@ -62,7 +62,9 @@ action role-playing game, develops when it is fed items: its form, level, the
 DEF, POW, DEX and MIND levels with their progress, IQ and synchro. It also
 offers rare-mag evolutions, one level of undo, a 200-second feed timer, a feed
 history that can be saved, a catalogue of all 57 mag forms with their feed
-tables, and a window that sets the parameters directly.
+tables, and a window that sets the parameters directly. A feed planner finds
+the fewest items that take the mag to a chosen form, level and stat build,
+press by press.
 
 The package also holds toviran-sim, a batch simulator that runs scripts of the
 same actions without windows.
