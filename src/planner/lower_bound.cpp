@@ -279,7 +279,7 @@ float LowerBound::ByOrdering(const MagCore& m, const Reach& reach, float enough)
     return best;
 }
 
-float LowerBound::ByRequirement(const MagCore& m, int band) const {
+float LowerBound::ByRequirement(const MagCore& m, int band, bool inBands) const {
     const Reach& reach = reach_[band];
     const SpecialRequirement& r = goal_.requirement;
     float items = 0;
@@ -301,12 +301,21 @@ float LowerBound::ByRequirement(const MagCore& m, int band) const {
         }
         // The levels still to gain must fit below the target level.
         if (m.level + raise > goal_.level) continue;
-        cheapest = std::min(cheapest, ByStatNeedsInBands(m, band, need));
+        cheapest = std::min(cheapest, inBands ? ByStatNeedsInBands(m, band, need)
+                                              : ByStatNeeds(need, reach_[band]));
     }
     return std::max(items, cheapest);
 }
 
 float LowerBound::Items(const MagCore& m) const {
+    return Estimate(m, false);
+}
+
+float LowerBound::Tightest(const MagCore& m) const {
+    return Estimate(m, true);
+}
+
+float LowerBound::Estimate(const MagCore& m, bool inBands) const {
     const int band = BandOf(m.level);
     const Reach& reach = reach_[band];
     float items = ByLevels(m, band, goal_.level);
@@ -314,10 +323,11 @@ float LowerBound::Items(const MagCore& m) const {
         Vec4 need{};
         for (int k = 0; k < 4; ++k)
             need[k] = std::max(0.0f, 100.0f * ((*goal_.build)[k] - m.statLevel[k]) - m.progress[k]);
-        items = std::max(items, ByStatNeedsInBands(m, band, need));
+        items =
+            std::max(items, inBands ? ByStatNeedsInBands(m, band, need) : ByStatNeeds(need, reach));
     }
     items = std::max(items, ByOrdering(m, reach, items));
-    if (goal_.form == kNoForm) items = std::max(items, ByRequirement(m, band));
+    if (goal_.form == kNoForm) items = std::max(items, ByRequirement(m, band, inBands));
     return items;
 }
 

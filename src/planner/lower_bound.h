@@ -16,6 +16,10 @@ class LowerBound {
 
     // At least this many more items (not rounded); infinity when the goal is out of reach.
     float Items(const MagCore& m) const;
+    // The same, tighter where a build or a special item's stats are asked for, and slower:
+    // for the bound a plan reports. The searches rank by Items, which leads them to
+    // shorter plans.
+    float Tightest(const MagCore& m) const;
 
   private:
     using Vec4 = std::array<float, 4>;
@@ -34,6 +38,7 @@ class LowerBound {
         float synchroMax = 0;
     };
 
+    float Estimate(const MagCore& m, bool inBands) const;
     int BandOf(int level) const;
     // Items to bring the mag from m up to `level`, band by band.
     float ByLevels(const MagCore& m, int band, int level) const;
@@ -44,7 +49,7 @@ class LowerBound {
     float ByStatNeedsInBands(const MagCore& m, int band, const Vec4& need) const;
     // Stops early once an ordering needs no more than `enough` items.
     float ByOrdering(const MagCore& m, const Reach& reach, float enough) const;
-    float ByRequirement(const MagCore& m, int band) const;
+    float ByRequirement(const MagCore& m, int band, bool inBands) const;
 
     Goal goal_;
     std::vector<Band> bands_;

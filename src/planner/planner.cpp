@@ -21,7 +21,7 @@ constexpr int kNoPlan = std::numeric_limits<int>::max();
 // Short targets get a wide search and a long proof, since both end quickly there; long
 // ones a narrow search, which finds plans about as short, in a fraction of the time.
 constexpr double kBeamScale = 4e6;  // width x bound^2
-constexpr int kMinBeamWidth = 512;
+constexpr int kMinBeamWidth = 2048;
 constexpr int kMaxBeamWidth = 65536;
 constexpr double kProofScale = 2e8;  // states x bound^2
 constexpr std::size_t kMinProofStates = 20000;
@@ -118,7 +118,7 @@ PlanResult FindPlan(const PlanRequest& request, std::stop_token stop, const Prog
     if (!Reached(goal, start)) {
         const float startBound = bound.Items(start);
         if (std::isinf(startBound)) return {std::nullopt, reason::ItemsCannotReach()};
-        lower = static_cast<int>(std::ceil(startBound - 1e-3f));
+        lower = static_cast<int>(std::ceil(bound.Tightest(start) - 1e-3f));
         const BeamSettings settings{BeamWidth(request.options, startBound), request.options.threads,
                                     request.options.memoryBytes, MaxSteps(startBound)};
         const SearchOutcome beam =
