@@ -9,6 +9,7 @@
 #include "main_window_fixture.h"
 #include "platform/qt_platform.h"
 #include "platform/toolkit_translation.h"
+#include "test_support.h"
 #include "ui/main/count_text.h"
 #include "ui/main/slot_rotation.h"
 
@@ -38,11 +39,7 @@ struct Fixture : testing::MainWindowFixture {
     // Makes the mag as given and shows it, as the parameter window would.
     void SetMag(const char* name, int def, int pow, int dex, int mind) {
         state.MagName = name;
-        state.DefLevel = static_cast<std::int16_t>(def);
-        state.PowLevel = static_cast<std::int16_t>(pow);
-        state.DexLevel = static_cast<std::int16_t>(dex);
-        state.MindLevel = static_cast<std::int16_t>(mind);
-        state.Level = static_cast<std::int16_t>(def + pow + dex + mind);
+        testing::SetStats(state, def, pow, dex, mind);
         MatchRareFlagToName(state, window);
         RefreshAll(window);
     }
