@@ -11,5 +11,5 @@ if [ -z "${DISPLAY:-}" ]; then
   export DISPLAY=:97
   sleep 1
 fi
-"$root/build/tests/manual/manual_shots" "$root/docs/manual/images"
+"$root/build/tools/manual/manual_shots" "$root/docs/manual/images"
 echo "pictures written to docs/manual/images"

@@ -3,21 +3,16 @@
 #include <QMouseEvent>
 #include <QtTest>
 
-#include "platform/fake_platform.h"
+#include "main_window_fixture.h"
 #include "ui/data/mag_catalog_window.h"
-#include "ui/main/main_window.h"
 #include "ui/twips.h"
 
 using namespace toviran;
 
 namespace {
 
-struct DragFixture {
-    DragFixture() : window(state, fakes.platform()) {
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-    }
-    const MainControls& c() const { return window.controls(); }
+struct DragFixture : testing::MainWindowFixture {
+    DragFixture() { QVERIFY(QTest::qWaitForWindowExposed(&window)); }
     // The pointer as the user moves it: one screen position, delivered to `target` in
     // its own coordinates (events a control ignores go on to its parents).
     void Mouse(QWidget* target, QEvent::Type type, QPoint screen, Qt::MouseButton button) {
@@ -36,9 +31,6 @@ struct DragFixture {
                 window.findChild<QWidget*>("frmPlanner")->pos()};
     }
 
-    FakePlatform fakes;
-    MagState state;
-    frmMain window;
     Qt::MouseButtons pressed;
 };
 

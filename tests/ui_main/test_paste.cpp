@@ -8,9 +8,8 @@
 #include <QPlainTextEdit>
 #include <QtTest>
 
-#include "platform/fake_platform.h"
+#include "main_window_fixture.h"
 #include "ui/data/mag_catalog_window.h"
-#include "ui/main/main_window.h"
 #include "ui/parameter/frm_parameter.h"
 
 using namespace toviran;
@@ -40,22 +39,19 @@ class PasteTest : public QObject {
     Q_OBJECT
   private slots:
     void pastingNothingChangesNothing() {
-        FakePlatform fakes;
-        MagState state;
-        frmMain window(state, fakes.platform());
-        window.show();
-        window.controls().menu.mnuEsaRireki->trigger();
-        frmRireki& rireki = *window.ExistingRirekiWindow();
+        testing::MainWindowFixture f;
+        f.c().menu.mnuEsaRireki->trigger();
+        frmRireki& rireki = *f.window.ExistingRirekiWindow();
         const QString history = rireki.txtRireki()->toPlainText();
         // Count boxes, item combos and the special items' combo (each with its line edit),
         // the history box.
-        QCOMPARE(PasteNothingEverywhere(window), 4 + 2 * 5 + 1);
+        QCOMPARE(PasteNothingEverywhere(f.window), 4 + 2 * 5 + 1);
         QCOMPARE(rireki.txtRireki()->toPlainText(), history);
-        QCOMPARE(window.controls().feedSlots[0].count->text(), QStringLiteral("1"));
+        QCOMPARE(f.slot(0).count->text(), QStringLiteral("1"));
 
-        frmParameter parameters(state, fakes.messages, window);
+        frmParameter parameters(f.state, f.fakes.messages, f.window);
         QCOMPARE(PasteNothingEverywhere(parameters), 10 + 2);
-        MagCatalogWindow catalogue(state, {});
+        MagCatalogWindow catalogue(f.state, {});
         QCOMPARE(PasteNothingEverywhere(catalogue), 2);
 
         // Real text still comes through.

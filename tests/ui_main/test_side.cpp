@@ -5,10 +5,9 @@
 #include <filesystem>
 #include <fstream>
 
-#include "platform/fake_platform.h"
+#include "main_window_fixture.h"
 #include "platform/qt_platform.h"
 #include "ui/data/mag_catalog_window.h"
-#include "ui/main/main_window.h"
 #include "ui/main/web_links.h"
 
 using namespace toviran;
@@ -16,16 +15,10 @@ namespace fs = std::filesystem;
 
 namespace {
 
-struct SideFixture {
-    SideFixture() : window(state, fakes.platform()) { window.show(); }
-    const MainControls& c() const { return window.controls(); }
+struct SideFixture : testing::MainWindowFixture {
     MagCatalogWindow* Catalogue() const { return window.findChild<MagCatalogWindow*>(); }
     // Closed windows delete themselves once control returns to the event loop.
     static void Settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
-
-    FakePlatform fakes;
-    MagState state;
-    frmMain window;
 };
 
 void Touch(const fs::path& file) {

@@ -1,20 +1,17 @@
 // The feed timer on the real main window, ticked by hand through the fake timer.
 #include <QtTest>
 
-#include "platform/fake_platform.h"
-#include "ui/main/main_window.h"
+#include "main_window_fixture.h"
 
 using namespace toviran;
 
 namespace {
 
-struct TimerFixture {
-    TimerFixture() : window(state, fakes.platform()) {
-        window.show();
+struct TimerFixture : testing::MainWindowFixture {
+    TimerFixture() {
         for (FakePeriodicTimer* t : fakes.timers)
             if (t->interval == 1000) clock = t;
     }
-    const MainControls& c() const { return window.controls(); }
     void Ticks(int n) {
         for (int i = 0; i < n; ++i) clock->Fire();
     }
@@ -28,9 +25,6 @@ struct TimerFixture {
                c().lblTimer->toolTip() == QString::fromUtf8("0になったら音が鳴るんだよ");
     }
 
-    FakePlatform fakes;
-    MagState state;
-    frmMain window;
     FakePeriodicTimer* clock = nullptr;
 };
 

@@ -6,9 +6,8 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "platform/fake_platform.h"
+#include "main_window_fixture.h"
 #include "platform/qt_platform.h"
-#include "ui/main/main_window.h"
 #include "ui/parameter/frm_parameter.h"
 
 using namespace toviran;
@@ -18,11 +17,9 @@ class ParameterMenuTest : public QObject {
 
   private slots:
     void menuOpensModalWindowThatAppliesIntoMainWindow() {
-        MagState state;
-        FakePlatform fakes;
-        frmMain main(state, fakes.platform());
+        testing::MainWindowFixture f;
+        frmMain& main = f.window;
         main.move(200, 100);
-        main.show();
         const MainControls& c = main.controls();
 
         c.menu.mnuFormat->trigger();

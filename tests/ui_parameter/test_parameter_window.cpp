@@ -9,6 +9,7 @@
 
 #include "engine/undo.h"
 #include "platform/fake_platform.h"
+#include "test_support.h"
 #include "ui/parameter/frm_parameter.h"
 #include "ui/parameter/open_parameter_window.h"
 #include "ui/stat_bar.h"
@@ -18,13 +19,6 @@ using namespace toviran;
 namespace {
 
 const char* const kImplausible = "おかしなパラメータだYO そんなマグいないYO";
-
-class RecordingDisplay final : public DisplayObserver {
-  public:
-    void Changed(DisplayItem item, StatKind) override { items.push_back(item); }
-    bool Saw(DisplayItem item) const { return std::count(items.begin(), items.end(), item); }
-    std::vector<DisplayItem> items;
-};
 
 QString Q(const std::string& s) {
     return QString::fromStdString(s);
@@ -72,7 +66,7 @@ class ParameterWindowTest : public QObject {
 
     MagState state;
     FakeMessageBoxes boxes;
-    RecordingDisplay display;
+    testing::RecordingDisplay display;
     QWidget owner;
     QPointer<frmParameter> window;
 

@@ -1,10 +1,14 @@
 #pragma once
-// Recording stand-ins for the window side of the engine.
+// Recording stand-ins for the window side of the engine, and ways to feed a mag.
 #include <deque>
+#include <initializer_list>
+#include <string>
 #include <utility>
 #include <vector>
 
+#include "engine/carry.h"
 #include "engine/display.h"
+#include "engine/feeding.h"
 #include "engine/mag_state.h"
 #include "engine/messages.h"
 
@@ -45,6 +49,26 @@ inline void SetStats(MagState& s, int def, int pow, int dex, int mind) {
     s.DexLevel = static_cast<std::int16_t>(dex);
     s.MindLevel = static_cast<std::int16_t>(mind);
     s.Level = static_cast<std::int16_t>(def + pow + dex + mind);
+}
+
+// One item, as the feeding run feeds each of its items.
+inline void FeedOne(MagState& s, const std::string& item, CharacterClass cls = CharacterClass::HU,
+                    SectionIdParity parity = SectionIdParity::Even,
+                    DisplayObserver* shown = nullptr) {
+    NullDisplay null;
+    DisplayObserver& d = shown ? *shown : null;
+    s.FeedName1 = item;
+    パラメータバック記憶(s);
+    FeedAndEvolve(s, cls, parity, d);
+    その他処理(s, d);
+}
+
+// A count-mode request: (item, count) for slots 1, 2, ... in turn, each enabled.
+inline FeedRequest CountRun(std::initializer_list<std::pair<const char*, const char*>> pairs) {
+    FeedRequest r;
+    std::size_t k = 0;
+    for (auto [item, count] : pairs) r.feedSlots[k++] = {item, count, true};
+    return r;
 }
 
 }  // namespace toviran::testing
