@@ -107,6 +107,8 @@ SearchOutcome BeamSearch(const SearchSpace& space, const MagCore& start,
     std::vector<Node> second;
     std::vector<Node> unique;
     for (int step = 1;; ++step) {
+        // No plan shorter than this step went only through kept states, or it would have
+        // been found; the dropped ones bound the rest.
         if (step > settings.maxSteps)
             return {SearchEnd::Exhausted, {}, std::min(step, Ceil(dropped))};
         if (space.stop.stop_requested()) return {SearchEnd::Cancelled, {}, 0};

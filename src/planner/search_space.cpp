@@ -29,16 +29,4 @@ bool SearchSpace::OutOfTime() const {
     return std::chrono::steady_clock::now() >= deadline;
 }
 
-std::vector<MagCore> Trace(const SearchSpace& space, const MagCore& start,
-                           const std::vector<int>& items) {
-    std::vector<MagCore> trace;
-    trace.reserve(items.size());
-    MagCore m = start;
-    for (const int item : items) {
-        FeedItem(m, item, space.cls, space.parity);
-        trace.push_back(m);
-    }
-    return trace;
-}
-
 }  // namespace toviran::planner

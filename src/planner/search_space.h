@@ -34,7 +34,7 @@ struct SearchSpace {
 };
 
 // Why a search ended.
-enum class SearchEnd { Found, Exhausted, Steps, Time, Memory, Cancelled };
+enum class SearchEnd { Found, Exhausted, Time, Memory, Cancelled };
 
 // A search's answer: the items in feeding order (when found) and what it proves.
 struct SearchOutcome {
@@ -43,9 +43,5 @@ struct SearchOutcome {
     // No plan uses fewer items than this.
     int lowerBound = 0;
 };
-
-// Feeds `items` from `start` through the compact step; the mag after each item.
-std::vector<MagCore> Trace(const SearchSpace& space, const MagCore& start,
-                           const std::vector<int>& items);
 
 }  // namespace toviran::planner
