@@ -116,8 +116,6 @@ constexpr std::array<Column, kColumnCount> kFinal = {{
 
 constexpr int kFirstForm[] = {Form("ヴァルナ"), Form("カルキ"), Form("ヴリトラ")};  // HU RA FO
 
-constexpr int kFoDefColumnLevel = 45;
-
 FinalColumn FinalColumnFor(std::int16_t defLevel, CharacterClass cls, SectionIdParity parity) {
     const bool odd = parity == SectionIdParity::Odd;
     switch (cls) {

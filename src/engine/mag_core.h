@@ -38,6 +38,8 @@ inline constexpr int kLevelCap = 200;
 inline constexpr int kFirstEvolutionLevel = 10;
 inline constexpr int kSecondEvolutionLevel = 35;
 inline constexpr int kFinalEvolutionLevel = 50;
+// A FO whose DEF level is this or more takes its final form from a column of its own.
+inline constexpr int kFoDefColumnLevel = 45;
 inline constexpr int kIqMax = 200;
 inline constexpr int kSynchroMax = 120;
 
@@ -92,6 +94,10 @@ using PdmLevels = std::array<std::int16_t, 3>;
 // One example of levels for each of the 13 orderings of POW, DEX and MIND that the
 // evolution tables tell apart (P > D > M, ..., P = D = M), in the tables' row order.
 std::span<const PdmLevels> OrderingExamples();
+// Stat levels with these POW, DEX and MIND levels and this DEF level.
+inline StatArray WithPdm(int def, const PdmLevels& pdm) {
+    return {static_cast<std::int16_t>(def), pdm[0], pdm[1], pdm[2]};
+}
 // Which of the 13 orderings (the index into OrderingExamples) the levels are in.
 int OrderingIndexOf(const StatArray& statLevel);
 

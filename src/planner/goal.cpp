@@ -10,7 +10,6 @@ namespace toviran::planner {
 namespace {
 
 constexpr int kMag = Form("マグ");
-constexpr int kFoDefColumn = 45;
 // An item raises each stat by one level at most, so the mag can cross 35 by up to three
 // levels more than it needs.
 constexpr int kMostLevelsPerItem = 4;
@@ -19,17 +18,13 @@ std::string_view Name(int form) {
     return kMagForms[form].name;
 }
 
-StatArray WithPdm(int def, const PdmLevels& pdm) {
-    return {static_cast<std::int16_t>(def), pdm[0], pdm[1], pdm[2]};
-}
-
 bool Contains(const std::vector<int>& forms, int form) {
     return std::ranges::find(forms, form) != forms.end();
 }
 
 void AddFinalForms(std::vector<int>& forms, int from, CharacterClass cls, SectionIdParity parity) {
     for (const PdmLevels& pdm : OrderingExamples())
-        for (const int def : {0, kFoDefColumn})
+        for (const int def : {0, kFoDefColumnLevel})
             forms.push_back(FinalEvolutionForm(from, WithPdm(def, pdm), cls, parity));
 }
 
@@ -74,15 +69,16 @@ void AddOrderings(Goal& goal, const MagCore& start, CharacterClass cls, SectionI
         for (int o = 0; o < static_cast<int>(OrderingExamples().size()); ++o) {
             const PdmLevels& pdm = OrderingExamples()[o];
             const int low = FinalEvolutionForm(kNoForm, WithPdm(0, pdm), cls, parity);
-            const int high = FinalEvolutionForm(kNoForm, WithPdm(kFoDefColumn, pdm), cls, parity);
+            const int high =
+                FinalEvolutionForm(kNoForm, WithPdm(kFoDefColumnLevel, pdm), cls, parity);
             const bool lowGives = low == goal.form || low == kNoForm;
             const bool highGives = high == goal.form || high == kNoForm;
             if (lowGives) {
-                goal.orderings.push_back(Option(pdm, 0, fo ? kFoDefColumn - 1 : 200));
+                goal.orderings.push_back(Option(pdm, 0, fo ? kFoDefColumnLevel - 1 : 200));
                 goal.orderingsLowDef |= static_cast<std::uint16_t>(1u << o);
             }
             if (highGives) goal.orderingsHighDef |= static_cast<std::uint16_t>(1u << o);
-            if (fo && highGives) goal.orderings.push_back(Option(pdm, kFoDefColumn, 200));
+            if (fo && highGives) goal.orderings.push_back(Option(pdm, kFoDefColumnLevel, 200));
         }
         goal.orderingLevel = goal.settleLevel;
     } else if (goal.settleLevel == kSecondEvolutionLevel && start.level < kSecondEvolutionLevel) {

@@ -13,7 +13,6 @@ namespace toviran::planner {
 namespace {
 
 constexpr float kInfinity = std::numeric_limits<float>::infinity();
-constexpr int kFoDefColumn = 45;
 // Progress held below the next level, all four stats together, at most.
 constexpr float kMostHeldProgress = 4 * 99;
 
@@ -246,7 +245,7 @@ float LowerBound::ByOrdering(const MagCore& m, const Reach& reach, float enough)
     if (goal_.orderings.empty() || m.level >= goal_.settleLevel) return 0;
     if (m.form == goal_.form && goal_.level % 5 != 0) return 0;  // the mag may keep it
     const std::uint16_t already =
-        m.statLevel[0] >= kFoDefColumn ? goal_.orderingsHighDef : goal_.orderingsLowDef;
+        m.statLevel[0] >= kFoDefColumnLevel ? goal_.orderingsHighDef : goal_.orderingsLowDef;
     if (already & (1u << OrderingIndexOf(m.statLevel))) return 0;
     float best = kInfinity;
     for (const OrderingOption& o : goal_.orderings) {

@@ -11,12 +11,7 @@ namespace toviran::planner {
 namespace {
 
 constexpr int kMag = Form("マグ");
-constexpr int kFoDefColumn = 45;
 constexpr const char* kStatNames[] = {"POW", "DEX", "MIND"};
-
-StatArray WithPdm(int def, const PdmLevels& pdm) {
-    return {static_cast<std::int16_t>(def), pdm[0], pdm[1], pdm[2]};
-}
 
 // The orderings whose cell gives `form`, as "POW>DEX>MIND、POW=DEX>MIND".
 template <typename Gives>
@@ -37,7 +32,8 @@ FormReach Final(int form, CharacterClass cls, SectionIdParity parity) {
     });
     const std::string high =
         cls != CharacterClass::FO ? "" : OrderingsGiving([&](const PdmLevels& pdm) {
-            return FinalEvolutionForm(kNoForm, WithPdm(kFoDefColumn, pdm), cls, parity) == form;
+            return FinalEvolutionForm(kNoForm, WithPdm(kFoDefColumnLevel, pdm), cls, parity) ==
+                   form;
         });
     reach.how = "Lv50から5の倍数ごとの進化で";
     if (!low.empty())

@@ -90,7 +90,9 @@ TEST(MagChart, EveryFormHasAnEntryAgreeingWithTheReachability) {
                 ++rows;
                 EXPECT_EQ(Unescaped((*r)[3].str()), reach.how) << form << label;
                 EXPECT_EQ((*r)[2].matched, reach.reachable) << form << label;
-                if (reach.reachable) EXPECT_EQ(std::stoi((*r)[2].str()), reach.fromLevel);
+                if (reach.reachable) {
+                    EXPECT_EQ(std::stoi((*r)[2].str()), reach.fromLevel);
+                }
             }
         }
         EXPECT_EQ(rows, 6) << form;
