@@ -43,6 +43,9 @@ struct PlanRequest {
     SectionIdParity parity = SectionIdParity::Even;
     Target target;
     ItemSet allowedItems = kAllItems;
+    // The start is a freshly made mag (the player chose to begin anew), not the mag in the
+    // main window: the reasons name the start the player chose.
+    bool startIsNewMag = false;
     PlanOptions options;
 };
 
@@ -64,8 +67,11 @@ struct Plan {
     std::vector<Press> presses;
     int items = 0;
     int lowerBound = 0;    // no plan for this target uses fewer items
-    int specialItem = -1;  // a rare form: index into SpecialItemInfos(), used after the presses
-    MagCore final;         // the mag at the end (after the special item, for a rare form)
+    int specialItem = -1;  // a rare form: index into SpecialItemInfos()
+    // A rare form: the special item is used after this many presses (0: before the first);
+    // the presses after it feed the rare form to the target.
+    std::size_t specialAfter = 0;
+    MagCore final;  // the mag at the end
 };
 
 struct PlanResult {

@@ -86,6 +86,7 @@ Plan Assemble(const SearchSpace& space, const MagCore& start, const Goal& goal,
     plan.items = static_cast<int>(items.size());
     plan.lowerBound = std::min(lowerBound, plan.items);
     plan.specialItem = goal.specialItem;
+    plan.specialAfter = plan.presses.size();
     plan.final = plan.presses.empty() ? start : plan.presses.back().after;
     if (goal.specialItem >= 0) {
         plan.final.form = static_cast<std::int8_t>(targetForm);

@@ -40,17 +40,20 @@ bool ReplayConfirms(const PlanRequest& request, const Plan& plan) {
     MagState s = request.start;
     ExpectingPrompter prompter;
     NullDisplay display;
-    for (const Press& press : plan.presses) {
+    const auto useSpecial = [&] {
+        const auto entry = SpecialItemInfos()[static_cast<std::size_t>(plan.specialItem)].entry;
+        return UseSpecialItem(s, entry, request.parity, prompter, display) && !prompter.refused;
+    };
+    for (std::size_t i = 0; i < plan.presses.size(); ++i) {
+        if (plan.specialItem >= 0 && plan.specialAfter == i && !useSpecial()) return false;
+        const Press& press = plan.presses[i];
         const FeedRequest r = FeedRequestFor(press, request.characterClass, request.parity);
         if (RunFeeding(s, r, prompter, display) != FeedOutcome::Fed || prompter.refused)
             return false;
         if (!(CoreOf(s) == press.after)) return false;
     }
-    if (plan.specialItem >= 0) {
-        const auto entry = SpecialItemInfos()[static_cast<std::size_t>(plan.specialItem)].entry;
-        if (!UseSpecialItem(s, entry, request.parity, prompter, display) || prompter.refused)
-            return false;
-    }
+    if (plan.specialItem >= 0 && plan.specialAfter >= plan.presses.size() && !useSpecial())
+        return false;
     const MagCore end = CoreOf(s);
     return end == plan.final && end.form == request.target.form &&
            end.level == request.target.level;
@@ -58,7 +61,13 @@ bool ReplayConfirms(const PlanRequest& request, const Plan& plan) {
 
 std::vector<std::string> ScriptLines(const Plan& plan) {
     std::vector<std::string> lines;
-    for (const Press& press : plan.presses) {
+    const auto special = [&plan] {
+        return "rare " +
+               std::string(SpecialItemInfos()[static_cast<std::size_t>(plan.specialItem)].entry);
+    };
+    for (std::size_t i = 0; i < plan.presses.size(); ++i) {
+        if (plan.specialItem >= 0 && plan.specialAfter == i) lines.push_back(special());
+        const Press& press = plan.presses[i];
         if (press.levelMode) {
             lines.push_back("feedto " + ItemName(press.feedSlots.front().item) + " " +
                             std::to_string(press.targetLevel));
@@ -69,10 +78,8 @@ std::vector<std::string> ScriptLines(const Plan& plan) {
             line += " " + ItemName(slot.item) + " " + std::to_string(slot.count);
         lines.push_back(line);
     }
-    if (plan.specialItem >= 0)
-        lines.push_back(
-            "rare " +
-            std::string(SpecialItemInfos()[static_cast<std::size_t>(plan.specialItem)].entry));
+    if (plan.specialItem >= 0 && plan.specialAfter >= plan.presses.size())
+        lines.push_back(special());
     return lines;
 }
 
