@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "planner/replay.h"
+#include "cli/plan_script.h"
 
 namespace toviran::sim {
 namespace {
@@ -75,7 +75,7 @@ std::vector<std::string> PlanLines(const planner::PlanResult& result) {
     std::vector<std::string> lines{"plan found items=" + std::to_string(plan.items) +
                                    " presses=" + std::to_string(plan.presses.size()) +
                                    " bound=" + std::to_string(plan.lowerBound)};
-    for (const std::string& line : planner::ScriptLines(plan)) lines.push_back("press " + line);
+    for (const std::string& line : PlanScriptLines(plan)) lines.push_back("press " + line);
     return lines;
 }
 

@@ -10,6 +10,7 @@
 #include "history/conversion.h"
 #include "history/history_file.h"
 #include "planner/planner.h"
+#include "planner/reasons.h"
 
 namespace toviran::sim {
 namespace {
@@ -114,7 +115,13 @@ void Simulator::Do(const SaveHistory& command) {
 }
 
 // Plans from the mag as it is, with the class and ID selected now; the mag is not changed.
+// A level too large for any number is refused here, quoting it as it was typed.
 void Simulator::Do(const PlanFeeding& command) {
+    if (!CountFromText(command.levelText)) {
+        out_ << "plan none " << EscapeLine(planner::reason::LevelAbove200(command.levelText))
+             << '\n';
+        return;
+    }
     planner::PlanRequest request;
     request.start = state_;
     request.characterClass = class_;

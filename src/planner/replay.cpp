@@ -59,28 +59,4 @@ bool ReplayConfirms(const PlanRequest& request, const Plan& plan) {
            end.level == request.target.level;
 }
 
-std::vector<std::string> ScriptLines(const Plan& plan) {
-    std::vector<std::string> lines;
-    const auto special = [&plan] {
-        return "rare " +
-               std::string(SpecialItemInfos()[static_cast<std::size_t>(plan.specialItem)].entry);
-    };
-    for (std::size_t i = 0; i < plan.presses.size(); ++i) {
-        if (plan.specialItem >= 0 && plan.specialAfter == i) lines.push_back(special());
-        const Press& press = plan.presses[i];
-        if (press.levelMode) {
-            lines.push_back("feedto " + ItemName(press.feedSlots.front().item) + " " +
-                            std::to_string(press.targetLevel));
-            continue;
-        }
-        std::string line = "feed";
-        for (const Slot& slot : press.feedSlots)
-            line += " " + ItemName(slot.item) + " " + std::to_string(slot.count);
-        lines.push_back(line);
-    }
-    if (plan.specialItem >= 0 && plan.specialAfter >= plan.presses.size())
-        lines.push_back(special());
-    return lines;
-}
-
 }  // namespace toviran::planner

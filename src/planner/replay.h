@@ -1,6 +1,6 @@
 #pragma once
-// A plan as the player carries it out: the main window's inputs for each press, the
-// program's own feeding run to check the plan with, and the simulator's script lines.
+// A plan as the player carries it out: the main window's inputs for each press, and the
+// program's own feeding run to check the plan with.
 #include <string>
 #include <vector>
 
@@ -16,9 +16,5 @@ FeedRequest FeedRequestFor(const Press& press, CharacterClass cls, SectionIdPari
 // uses the special item if there is one. True when every press leaves the mag exactly as
 // planned, nothing was refused, and the mag ends as the plan says.
 bool ReplayConfirms(const PlanRequest& request, const Plan& plan);
-
-// The presses as toviran-sim lines ("feed ITEM COUNT ...", "feedto ITEM LEVEL"), then
-// "rare ENTRY" for a rare form.
-std::vector<std::string> ScriptLines(const Plan& plan);
 
 }  // namespace toviran::planner

@@ -1,9 +1,9 @@
 #include "ui/planner/plan_text.h"
 
+#include "cli/plan_script.h"
 #include "engine/feed_tables.h"
 #include "engine/mag_forms.h"
 #include "engine/rare_evolution.h"
-#include "planner/replay.h"
 
 namespace toviran {
 namespace {
@@ -16,24 +16,6 @@ std::string ItemText(int item) {
 
 std::string SpecialItemText(int specialItem) {
     return std::string(SpecialItemInfos()[static_cast<std::size_t>(specialItem)].entry);
-}
-
-std::string TargetText(const planner::Target& target) {
-    std::string text = FormText(target.form) + " Lv" + std::to_string(target.level);
-    if (!target.build) return text;
-    const char* names[] = {"DEF", "POW", "DEX", "MIND"};
-    for (std::size_t k = 0; k < 4; ++k)
-        text += std::string(" ") + names[k] + std::to_string((*target.build)[k]);
-    return text;
-}
-
-// "set NAME DEF POW DEX MIND DEFP POWP DEXP MINDP IQ SYNCHRO"
-std::string SetLine(const MagState& s) {
-    std::string line = "set " + s.MagName;
-    for (int v : {s.DefLevel, s.PowLevel, s.DexLevel, s.MindLevel, s.DefProgress, s.PowProgress,
-                  s.DexProgress, s.MindProgress, s.IQ, s.Synchro})
-        line += " " + std::to_string(v);
-    return line;
 }
 
 }  // namespace
@@ -69,14 +51,7 @@ std::string PlanSummaryText(const planner::Plan& plan) {
 }
 
 std::string PlanScriptText(const planner::PlanRequest& request, const planner::Plan& plan) {
-    std::string text = "# えさプランナー: " + TargetText(request.target) + "\n";
-    text += std::string("class ") + kClassWords[static_cast<int>(request.characterClass)] + "\n";
-    text += std::string("id ") + (request.parity == SectionIdParity::Even ? "even" : "odd") + "\n";
-    text += (CoreOf(request.start) == CoreOf(MagState{}) ? std::string("new")
-                                                         : SetLine(request.start)) +
-            "\n";
-    for (const std::string& line : planner::ScriptLines(plan)) text += line + "\n";
-    return text + "show\n";
+    return sim::PlanScript(request, plan);
 }
 
 }  // namespace toviran
