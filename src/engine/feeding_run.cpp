@@ -11,7 +11,6 @@
 namespace toviran {
 namespace {
 
-
 const Message kTooManyItems{MessageIcon::Information, "マグもおなか、こわすよね",
                             "えさが多すぎるとおもうんだよ", MessageButtons::Ok};
 const Message kLevelReached{MessageIcon::Information, "すでにそのLvに達してますねぇ",

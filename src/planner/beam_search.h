@@ -1,8 +1,14 @@
 #pragma once
-// The wide search: one step per item, keeping at each step the states with the smallest
-// bound on the items still needed. It finds a plan quickly; when it never had to drop a
-// state, that plan is the shortest.
-#include <cstddef>
+// The wide search: one step per item, keeping at each step the states that look closest to
+// the goal. It finds a plan quickly; states it had to drop bound how much shorter a plan
+// could still be, and when it dropped none its plan is the shortest.
+//
+// What "closest" means may guess (the ranking); what may be cut for good is only what the
+// lower bound proves cannot beat the plan in hand. So that a form that needs an unusual
+// ordering of the stats is not crowded out by states that race ahead on their way to
+// another form, every kind of state (its form and the ordering of its stats) keeps a share
+// of the width.
+#include <cstdint>
 
 #include "planner/plan.h"
 #include "planner/search_space.h"
@@ -12,13 +18,13 @@ namespace toviran::planner {
 struct BeamSettings {
     int width = 4096;
     int threads = 2;
-    std::size_t memoryBytes = std::size_t{512} << 20;
-    // A search that has found nothing after this many items gives up: at the target level
-    // a mag can take items for ever without levelling, so not every search runs dry.
-    int maxSteps = 10000;
+    std::uint64_t work = 0;        // states this search may make
+    int maxSteps = 10000;          // a mag can take items for ever at the target level
+    int incumbent = kUnreachable;  // a plan of this many items is in hand: look only for shorter
 };
 
 SearchOutcome BeamSearch(const SearchSpace& space, const MagCore& start,
-                         const BeamSettings& settings, const ProgressFn& progress);
+                         const BeamSettings& settings, SearchBudget& budget,
+                         const ProgressFn& progress);
 
 }  // namespace toviran::planner

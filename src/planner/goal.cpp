@@ -4,6 +4,7 @@
 #include <numeric>
 
 #include "engine/mag_forms.h"
+#include "planner/feed_phases.h"
 #include "planner/reasons.h"
 
 namespace toviran::planner {
@@ -30,7 +31,8 @@ void AddFinalForms(std::vector<int>& forms, int from, CharacterClass cls, Sectio
 
 // The class form whose line decides the second evolution of this mag.
 int SecondLineOf(const MagCore& start, CharacterClass cls) {
-    return start.form == kMag ? FirstEvolutionForm(cls) : start.form;
+    const bool classFormAhead = start.form == kMag || start.level < kFirstEvolutionLevel;
+    return classFormAhead ? FirstEvolutionForm(cls) : start.form;
 }
 
 // Which of the three evolutions gives `form`: 1 first, 2 second, 3 final, 0 none (マグ).
@@ -48,50 +50,51 @@ int EvolutionGiving(int form, CharacterClass cls, SectionIdParity parity) {
 }
 
 int SettleLevel(int level) {
-    if (level >= kFinalEvolutionLevel) return level / 5 * 5;
+    if (level >= kFinalEvolutionLevel) return level / kFinalEvolutionStep * kFinalEvolutionStep;
     if (level >= kSecondEvolutionLevel) return kSecondEvolutionLevel;
     if (level >= kFirstEvolutionLevel) return kFirstEvolutionLevel;
     return 0;
 }
 
-// The example's levels are the groups' ranks: 0 for the lowest group, and so on.
-OrderingOption Option(const PdmLevels& pdm, int minDef, int maxDef) {
-    OrderingOption option{{}, minDef, maxDef};
-    for (int k = 0; k < 3; ++k) option.groups[pdm[k]] |= static_cast<std::uint8_t>(1u << (k + 1));
-    return option;
+void AddOptions(Judgement& j, std::uint16_t orderings, int minDef, int maxDef) {
+    for (std::vector<Relation>& relations : OrderingGroups(orderings))
+        j.options.push_back({std::move(relations), minDef, maxDef});
 }
 
-// The orderings the last evolution before the target level gives the form from. A cell
-// that keeps the name counts too: the form may have been given earlier.
-void AddOrderings(Goal& goal, const MagCore& start, CharacterClass cls, SectionIdParity parity) {
-    if (goal.settleLevel >= kFinalEvolutionLevel) {
-        const bool fo = cls == CharacterClass::FO;
-        for (int o = 0; o < static_cast<int>(OrderingExamples().size()); ++o) {
-            const PdmLevels& pdm = OrderingExamples()[o];
-            const int low = FinalEvolutionForm(kNoForm, WithPdm(0, pdm), cls, parity);
-            const int high =
-                FinalEvolutionForm(kNoForm, WithPdm(kFoDefColumnLevel, pdm), cls, parity);
-            const bool lowGives = low == goal.form || low == kNoForm;
-            const bool highGives = high == goal.form || high == kNoForm;
-            if (lowGives) {
-                goal.orderings.push_back(Option(pdm, 0, fo ? kFoDefColumnLevel - 1 : 200));
-                goal.orderingsLowDef |= static_cast<std::uint16_t>(1u << o);
-            }
-            if (highGives) goal.orderingsHighDef |= static_cast<std::uint16_t>(1u << o);
-            if (fo && highGives) goal.orderings.push_back(Option(pdm, kFoDefColumnLevel, 200));
-        }
-        goal.orderingLevel = goal.settleLevel;
-    } else if (goal.settleLevel == kSecondEvolutionLevel && start.level < kSecondEvolutionLevel) {
-        const int line = SecondLineOf(start, cls);
-        for (int o = 0; o < static_cast<int>(OrderingExamples().size()); ++o) {
-            const PdmLevels& pdm = OrderingExamples()[o];
-            if (SecondEvolutionForm(line, WithPdm(0, pdm)) != goal.form) continue;
-            goal.orderings.push_back(Option(pdm, 0, 200));
-            goal.orderingsLowDef |= static_cast<std::uint16_t>(1u << o);
-            goal.orderingsHighDef |= static_cast<std::uint16_t>(1u << o);
-        }
-        goal.orderingLevel = kSecondEvolutionLevel + kMostLevelsPerItem - 1;
+// The final evolution's orderings that give the form. A cell that keeps the name counts
+// too: the form may have been given earlier.
+Judgement FinalJudgement(int form, int settleLevel, CharacterClass cls, SectionIdParity parity) {
+    Judgement j;
+    for (int o = 0; o < static_cast<int>(OrderingExamples().size()); ++o) {
+        const PdmLevels& pdm = OrderingExamples()[o];
+        const int low = FinalEvolutionForm(kNoForm, WithPdm(0, pdm), cls, parity);
+        const int high = FinalEvolutionForm(kNoForm, WithPdm(kFoDefColumnLevel, pdm), cls, parity);
+        if (low == form || low == kNoForm) j.alreadyLowDef |= static_cast<std::uint16_t>(1u << o);
+        if (high == form || high == kNoForm)
+            j.alreadyHighDef |= static_cast<std::uint16_t>(1u << o);
     }
+    if (cls == CharacterClass::FO) {
+        AddOptions(j, j.alreadyLowDef, 0, kFoDefColumnLevel - 1);
+        AddOptions(j, j.alreadyHighDef, kFoDefColumnLevel, kLevelCap);
+    } else {
+        AddOptions(j, j.alreadyLowDef, 0, kLevelCap);
+    }
+    j.before = settleLevel;
+    j.byLevel = settleLevel;
+    return j;
+}
+
+// The second evolution's orderings that give `form` to a mag of this line.
+Judgement SecondJudgement(int line, int form) {
+    Judgement j;
+    for (int o = 0; o < static_cast<int>(OrderingExamples().size()); ++o)
+        if (SecondEvolutionForm(line, WithPdm(0, OrderingExamples()[o])) == form)
+            j.alreadyLowDef |= static_cast<std::uint16_t>(1u << o);
+    j.alreadyHighDef = j.alreadyLowDef;
+    AddOptions(j, j.alreadyLowDef, 0, kLevelCap);
+    j.before = kSecondEvolutionLevel;
+    j.byLevel = kSecondEvolutionLevel + kMostLevelsPerItem - 1;
+    return j;
 }
 
 std::vector<int> Unique(std::vector<int> forms) {
@@ -113,16 +116,23 @@ const SpecialItemInfo* SpecialItemGiving(int form, int& index) {
     return nullptr;
 }
 
+// The start as the reasons name it.
+StartWord StartOf(const PlanRequest& r) {
+    return r.startIsNewMag ? StartWord::NewMag : StartWord::CurrentMag;
+}
+
 std::optional<std::string> CheckLevels(const PlanRequest& r, const MagCore& start) {
     if (start.form == kNoForm) return reason::UnknownStartForm();
     const int sum = std::accumulate(start.statLevel.begin(), start.statLevel.end(), 0);
     const bool inRange =
         std::ranges::all_of(start.statLevel, [](int v) { return v >= 0; }) &&
         std::ranges::all_of(start.progress, [](int v) { return v >= 0 && v < 100; });
-    if (sum != start.level || !inRange || start.level > kLevelCap)
+    const bool rareMatchesName = start.rare == (FeedTableNoForForm(start.form) == kRareFeedTable);
+    if (sum != start.level || !inRange || start.level > kLevelCap || !rareMatchesName)
         return reason::StartInconsistent();
-    if (r.target.level > kLevelCap) return reason::LevelAbove200(r.target.level);
-    if (r.target.level < start.level) return reason::LevelBelowStart(r.target.level, start.level);
+    if (r.target.level > kLevelCap) return reason::LevelAbove200(std::to_string(r.target.level));
+    if (r.target.level < start.level)
+        return reason::LevelBelowStart(r.target.level, start.level, StartOf(r));
     if (!r.target.build) return std::nullopt;
     const StatArray& build = *r.target.build;
     for (StatKind k : kAllStats)
@@ -132,7 +142,7 @@ std::optional<std::string> CheckLevels(const PlanRequest& r, const MagCore& star
     for (StatKind k : kAllStats) {
         const int i = static_cast<int>(k);
         if (build[i] < start.statLevel[i])
-            return reason::StatWouldFall(k, start.statLevel[i], build[i]);
+            return reason::StatWouldFall(k, start.statLevel[i], build[i], StartOf(r));
     }
     return std::nullopt;
 }
@@ -145,7 +155,6 @@ std::optional<std::string> MakeSpecialGoal(Goal& goal, const PlanRequest& r) {
     if (given != Name(r.target.form))
         return reason::OtherParity(Name(r.target.form),
                                    even ? SectionIdParity::Odd : SectionIdParity::Even, given);
-    goal.form = kNoForm;
     goal.requirement = info->requirement;
     goal.needsIqSynchro = info->requirement.minIq > 0 || info->requirement.minSynchro > 0;
     if (goal.requirement.minLevel > goal.level)
@@ -162,23 +171,52 @@ std::optional<std::string> MakeSpecialGoal(Goal& goal, const PlanRequest& r) {
     return std::nullopt;
 }
 
+// Whether a form in the class's reach can be the mag's form at the target level at all.
+std::optional<std::string> CheckHeld(const PlanRequest& r, const MagCore& start) {
+    const int form = r.target.form;
+    const int level = r.target.level;
+    const CharacterClass cls = r.characterClass;
+    // A class form meets the second evolution at 35, which keeps it only in some cells.
+    const bool classForm = EvolutionGiving(form, cls, r.parity) == 1;
+    if (classForm && start.level < kSecondEvolutionLevel && level >= kSecondEvolutionLevel) {
+        bool kept = false;
+        for (const PdmLevels& pdm : OrderingExamples())
+            kept = kept || SecondEvolutionForm(form, WithPdm(0, pdm)) == form;
+        if (!kept) return reason::EvolvesAway(Name(form), kSecondEvolutionLevel, level);
+    }
+    // The final evolution is certainly judged at a target level of five; only a final form,
+    // or for FO the name its DEF column may keep, comes out of it.
+    if (IsFinalEvolutionLevel(level) && start.level < level && cls != CharacterClass::FO) {
+        std::vector<int> finals;
+        AddFinalForms(finals, kNoForm, cls, r.parity);
+        if (!Contains(finals, form)) return reason::EvolvesAtTarget(Name(form), level);
+    }
+    return std::nullopt;
+}
+
 std::optional<std::string> CheckFormWindow(const PlanRequest& r, const MagCore& start) {
     const int form = r.target.form;
     const int level = r.target.level;
     if (start.rare)
         return form == start.form ? std::nullopt
                                   : std::optional(reason::RareStaysRare(Name(start.form)));
-    if (!Contains(FormsAfterFeeding(start, r.characterClass, r.parity), form))
-        return reason::ClassCannotReach(Name(form), r.characterClass, r.parity);
+    if (!Contains(FormsAfterFeeding(start, r.characterClass, r.parity), form)) {
+        const bool fromNew =
+            Contains(FormsAfterFeeding(MagCore{}, r.characterClass, r.parity), form);
+        return reason::ClassCannotReach(Name(form), r.characterClass, r.parity, StartOf(r),
+                                        !r.startIsNewMag && fromNew);
+    }
     if (form == start.form && level == start.level) return std::nullopt;
     if (form == kMag)
         return level >= kFirstEvolutionLevel ? std::optional(reason::MagEvolvesAt10())
                                              : std::nullopt;
-    if (form == start.form) return std::nullopt;
-    constexpr int kFrom[] = {0, kFirstEvolutionLevel, kSecondEvolutionLevel, kFinalEvolutionLevel};
-    const int from = kFrom[EvolutionGiving(form, r.characterClass, r.parity)];
-    if (level < from) return reason::TooEarly(Name(form), from);
-    return std::nullopt;
+    if (form != start.form) {
+        constexpr int kFrom[] = {0, kFirstEvolutionLevel, kSecondEvolutionLevel,
+                                 kFinalEvolutionLevel};
+        const int from = kFrom[EvolutionGiving(form, r.characterClass, r.parity)];
+        if (level < from) return reason::TooEarly(Name(form), from);
+    }
+    return CheckHeld(r, start);
 }
 
 // With a build, the evolution judged at the target level itself is known in advance.
@@ -231,10 +269,51 @@ std::variant<Goal, std::string> MakeGoal(const PlanRequest& r, const MagCore& st
         return goal;
     }
     if (auto why = CheckFormWindow(r, start)) return *why;
-    goal.settleLevel = start.rare ? 0 : SettleLevel(goal.level);
+    if (start.rare) return goal;
+    goal.settleLevel = SettleLevel(goal.level);
     if (auto why = CheckBuildForm(goal, r, start)) return *why;
-    if (!start.rare) AddOrderings(goal, start, r.characterClass, r.parity);
+    if (goal.settleLevel >= kFinalEvolutionLevel) {
+        goal.last = FinalJudgement(goal.form, goal.settleLevel, r.characterClass, r.parity);
+        // Between levels of five an item that gains two levels can pass the final evolution
+        // by, so a form the mag has before its final evolutions may simply be kept.
+        const bool keptBySkipping =
+            !IsFinalEvolutionLevel(goal.level) &&
+            (goal.form == start.form ||
+             (start.level < kFinalEvolutionLevel &&
+              Contains(FormsFedFrom35(start, r.characterClass), goal.form)));
+        if (keptBySkipping) goal.last.options.clear();
+        if (!IsFinalEvolutionLevel(goal.level)) goal.last.heldForm = goal.form;
+    } else if (goal.settleLevel == kSecondEvolutionLevel && start.level < kSecondEvolutionLevel) {
+        goal.last = SecondJudgement(SecondLineOf(start, r.characterClass), goal.form);
+    }
+    const bool judgedAtTarget =
+        IsFinalEvolutionLevel(goal.level) ||
+        (goal.level == kSecondEvolutionLevel && start.level < kSecondEvolutionLevel);
+    goal.lastAtTarget =
+        !r.target.build && start.level < goal.level && judgedAtTarget && !goal.last.options.empty();
     return goal;
+}
+
+std::vector<Goal> Routes(const Goal& goal, const MagCore& start, CharacterClass cls) {
+    // A special item used before level 35 would leave the second evolution out.
+    const bool usedAfterSecond =
+        goal.specialItem < 0 || EarliestUseLevel(goal) >= kFinalEvolutionLevel;
+    if (!usedAfterSecond || start.rare || start.level >= kSecondEvolutionLevel ||
+        goal.level < kFinalEvolutionLevel)
+        return {goal};
+    const int line = SecondLineOf(start, cls);
+    const std::vector<int> seconds = FormsFedFrom35(start, cls);
+    if (seconds.size() < 2) return {goal};
+    std::vector<Goal> routes;
+    for (const int second : seconds) {
+        // A form that is itself a second form is only kept from there.
+        if (Contains(seconds, goal.form) && second != goal.form) continue;
+        Goal route = goal;
+        route.secondForm = second;
+        route.second = SecondJudgement(line, second);
+        routes.push_back(std::move(route));
+    }
+    return routes;
 }
 
 }  // namespace toviran::planner

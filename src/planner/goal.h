@@ -11,56 +11,92 @@
 #include "engine/mag_core.h"
 #include "engine/mag_forms.h"
 #include "engine/rare_evolution.h"
+#include "planner/ordering_groups.h"
 #include "planner/plan.h"
 
 namespace toviran::planner {
 
-// One way the last evolution gives the target form: POW, DEX and MIND in groups of equal
-// levels, each group above the one before it (bit k stands for stat k of StatKind; an
-// empty group ends the list), and the DEF levels it asks for.
+// One group of ways an evolution gives the form it must give: relations among POW, DEX and
+// MIND that each of its orderings meets, and the DEF levels it asks for.
 struct OrderingOption {
-    std::array<std::uint8_t, 3> groups{};
+    std::vector<Relation> relations;
     int minDef = 0;
-    int maxDef = 200;
+    int maxDef = kLevelCap;
+};
+
+// An evolution still ahead that must see one of some orderings.
+struct Judgement {
+    std::vector<OrderingOption> options;  // empty: nothing asked
+    int before = 0;                       // asked while the mag is below this level; judged by then
+    int byLevel = 0;                      // the mag's level when judged is at most this
+    // A mag with this form needs no ordering (it may keep the form): kNoForm for none.
+    int heldForm = kNoForm;
+    // The options as bits (by index into OrderingExamples), for a DEF level of 44 or less
+    // and for 45 or more: a mag already in one of them needs no raise.
+    std::uint16_t alreadyLowDef = 0;
+    std::uint16_t alreadyHighDef = 0;
 };
 
 struct Goal {
     int level = 0;
     std::optional<StatArray> build;
-    int form = kNoForm;  // kNoForm: any form, for a rare form that the special item gives
+    int form = kNoForm;
+    // A rare form that a special item gives: its index into SpecialItemInfos(), and what it
+    // asks of the mag. The item may be used at any point of the plan where that is met.
     int specialItem = -1;
     SpecialRequirement requirement;
     // From this level on the mag's form no longer changes before the target level.
     int settleLevel = 0;
-    // The ways the last evolution before the target level can give the form (empty when no
-    // evolution is left to judge it), and the most levels the mag can have then.
-    std::vector<OrderingOption> orderings;
-    int orderingLevel = 0;
-    // The same orderings as bits (by index into OrderingExamples), for a DEF level of 44 or
-    // less and for 45 or more: a mag already in one of them needs no raise.
-    std::uint16_t orderingsLowDef = 0;
-    std::uint16_t orderingsHighDef = 0;
+    // The last evolution before the target level, which must give the form.
+    Judgement last;
+    // It is judged at the target level itself, on the final levels (no build asked): the
+    // bound then asks the final levels for its orderings.
+    bool lastAtTarget = false;
+    // A route through one second form: the second evolution must give it (kNoForm: any).
+    int secondForm = kNoForm;
+    Judgement second;
     bool needsIqSynchro = false;  // the search must tell IQ and synchro apart
 };
 
 // The goal for a request, or the reason no feeding can reach its target.
 std::variant<Goal, std::string> MakeGoal(const PlanRequest& request, const MagCore& start);
 
+// The goal split by the second form the mag takes on the way, when that is still open and
+// the target lies beyond it: each route's searches and bound know which table it feeds from
+// between levels 35 and 49. Otherwise the goal alone.
+std::vector<Goal> Routes(const Goal& goal, const MagCore& start, CharacterClass cls);
+
 // Inline: the searches ask these of every state they make.
 inline bool Reached(const Goal& goal, const MagCore& m) {
-    if (m.level != goal.level || (goal.build && m.statLevel != *goal.build)) return false;
-    return goal.form != kNoForm ? m.form == goal.form : RequirementMet(goal.requirement, m);
+    return m.level == goal.level && m.form == goal.form &&
+           (!goal.build || m.statLevel == *goal.build);
+}
+
+// The special item can be used on this mag now, on the way to the goal.
+inline bool SpecialUsable(const Goal& goal, const MagCore& m) {
+    return goal.specialItem >= 0 && !m.rare && RequirementMet(goal.requirement, m);
+}
+
+// The mag after the special item.
+inline MagCore AfterSpecial(const Goal& goal, MagCore m) {
+    m.form = static_cast<std::int8_t>(goal.form);
+    m.rare = true;
+    return m;
 }
 
 // True when no further feeding can reach the goal: past the level, a stat above the build,
-// or the form settled on another.
+// the form settled on another, or another second form than the route's.
 inline bool Dead(const Goal& goal, const MagCore& m) {
     if (m.level > goal.level) return true;
     if (goal.build) {
         for (int k = 0; k < 4; ++k)
             if (m.statLevel[k] > (*goal.build)[k]) return true;
     }
-    if (goal.form == kNoForm || m.form == goal.form || m.level < goal.settleLevel) return false;
+    if (goal.specialItem >= 0) return m.rare && m.form != goal.form;
+    if (goal.secondForm != kNoForm && !m.rare && m.level >= kSecondEvolutionLevel &&
+        m.level < kFinalEvolutionLevel && m.form != goal.secondForm)
+        return true;
+    if (m.form == goal.form || m.level < goal.settleLevel) return false;
     // A マグ set to level 10 or more takes its class form with the next item.
     const bool evolvesNext = m.form == Form("マグ") && !m.rare && m.level >= kFirstEvolutionLevel &&
                              m.level < kSecondEvolutionLevel;

@@ -4,330 +4,576 @@
 #include <bit>
 #include <cmath>
 #include <functional>
-#include <limits>
-#include <set>
 
-#include "engine/feed_tables.h"
+#include "engine/mag_forms.h"
+#include "planner/dual_simplex.h"
+#include "planner/feed_phases.h"
 
 namespace toviran::planner {
 namespace {
 
-constexpr float kInfinity = std::numeric_limits<float>::infinity();
-// Progress held below the next level, all four stats together, at most.
-constexpr float kMostHeldProgress = 4 * 99;
+constexpr int kProgressPerLevel = 100;
+constexpr int kMostProgress = 99;
+// Progress the four stats can hold below their next levels, all together.
+constexpr int kMostHeld = 4 * kMostProgress;
+// The item that makes the level 200 holds every later stat of that item at 99, so a stat can
+// end up to one item's delta short of its points, the mag up to four of them.
+constexpr int kCapLossPerStat = 50;
+constexpr int kCapLoss = 4 * kCapLossPerStat;
+// The gain and level columns cost next to nothing (a cost of 0 could not be met exactly by a
+// dual solution in doubles); what that adds to the value is taken off again before rounding.
+constexpr double kAuxCost = 1e-8;
+constexpr double kMostGain = kProgressPerLevel * (kLevelCap + 1) + kMostProgress;
+// The progress at which each set of stat levels is solved: none, where a stat needs the most
+// points, and the most, where it has least room left below its next level. Each solution
+// bounds every mag with these levels; the larger value holds.
+constexpr int kCanonicalProgress[] = {0, 99};
+constexpr int kIqBucket = 16;
+// Rounding in the solver stays far below this; a bound is rounded up only past it.
+constexpr double kSlack = 1e-4;
+constexpr double kRayMargin = 1e-6;
 
-// An item's gain: negative deltas can always be cancelled by the floor rule, so only the
-// positive part of each delta is counted.
-struct Gain {
-    std::array<float, 4> stat{};
-    float iq = 0;
-    float synchro = 0;
+int Positive(int v) {
+    return v > 0 ? v : 0;
+}
+
+// Right-hand side of one row as a function of the mag's numbers.
+struct Affine {
+    double constant = 0;
+    std::array<double, 4> stat{};  // per point of each stat
+    double iq = 0;
+    double synchro = 0;
+    static Affine Points(double constant, double perPoint) {
+        return {constant, {perPoint, perPoint, perPoint, perPoint}, 0, 0};
+    }
+    static Affine Stat(int k, double constant, double perPoint) {
+        Affine a{constant, {}, 0, 0};
+        a.stat[static_cast<std::size_t>(k)] = perPoint;
+        return a;
+    }
 };
 
-std::vector<Gain> GainsOf(const std::set<int>& tables, ItemSet items) {
-    std::vector<Gain> gains;
-    for (const int t : tables) {
-        for (int i = 0; i < kFeedItemCount; ++i) {
-            if (!(items & (1u << i))) continue;
-            const FeedDelta& d = FeedTableByNo(t)[i];
-            const int deltas[] = {d.def, d.pow, d.dex, d.mind};
-            Gain g;
-            for (int k = 0; k < 4; ++k) g.stat[k] = static_cast<float>(std::max(0, deltas[k]));
-            g.iq = static_cast<float>(std::max<int>(0, d.iq));
-            g.synchro = static_cast<float>(std::max<int>(0, d.synchro));
-            gains.push_back(g);
-        }
-    }
-    return gains;
+double Points(const MagCore& m, int k) {
+    return kProgressPerLevel * m.statLevel[static_cast<std::size_t>(k)] +
+           m.progress[static_cast<std::size_t>(k)];
 }
 
-std::set<int> TablesOf(const std::vector<int>& forms) {
-    std::set<int> tables;
-    for (const int form : forms)
-        if (const int t = FeedTableNoForForm(form); t != 0) tables.insert(t);
-    return tables;
+double Evaluate(const Affine& a, const MagCore& m) {
+    double v = a.constant + a.iq * m.iq + a.synchro * m.synchro;
+    for (int k = 0; k < 4; ++k) v += a.stat[static_cast<std::size_t>(k)] * Points(m, k);
+    return v;
 }
 
-bool Dominated(const std::array<float, 4>& a, const std::array<float, 4>& b) {
-    for (int k = 0; k < 4; ++k)
-        if (a[k] > b[k]) return false;
-    return true;
+// One row of one phase: a variable of the program, the number of such items fed.
+struct Column {
+    int hi;  // fed below this level
+    bool rare;
+    bool once;
+    RowDelta row;
+    int Gain(int k) const { return Positive(row.stat[static_cast<std::size_t>(k)]); }
+    int Loss(int k) const { return row.stat[static_cast<std::size_t>(k)]; }  // the least change
+    int GainSum() const { return Gain(0) + Gain(1) + Gain(2) + Gain(3); }
+    int LossSum() const { return Loss(0) + Loss(1) + Loss(2) + Loss(3); }
+};
+
+int ToItems(double value) {
+    if (value <= kSlack) return 0;
+    if (value >= kUnreachable) return kUnreachable;
+    return static_cast<int>(std::ceil(value - kSlack));
 }
 
-// Drops every vector that another one covers in each stat (of equal ones, keeps the first).
-std::vector<std::array<float, 4>> Undominated(const std::vector<std::array<float, 4>>& all) {
-    std::vector<std::array<float, 4>> kept;
-    for (std::size_t i = 0; i < all.size(); ++i) {
-        bool covered = false;
-        for (std::size_t j = 0; j < all.size() && !covered; ++j)
-            covered = j != i && Dominated(all[i], all[j]) && (all[i] != all[j] || j < i);
-        if (!covered) kept.push_back(all[i]);
-    }
-    return kept;
+// The program's value (infinite when no feeding meets it) with the ordering's items.
+LowerBound::Evaluator::Estimate Combine(double value, int byOrdering) {
+    if (!(value < kUnreachable) || byOrdering >= kUnreachable) return {kUnreachable, kUnreachable};
+    value = std::max({0.0, value, static_cast<double>(byOrdering)});
+    return {ToItems(value), value};
 }
 
-// Solves the n x n system in place by Gaussian elimination; false when it is singular.
-bool Solve(std::vector<std::array<double, 5>>& rows, int n, std::array<double, 4>& x) {
-    for (int c = 0; c < n; ++c) {
-        int pivot = c;
-        for (int r = c + 1; r < n; ++r)
-            if (std::abs(rows[r][c]) > std::abs(rows[pivot][c])) pivot = r;
-        if (std::abs(rows[pivot][c]) < 1e-9) return false;
-        std::swap(rows[c], rows[pivot]);
-        for (int r = 0; r < n; ++r) {
-            if (r == c) continue;
-            const double f = rows[r][c] / rows[c][c];
-            for (int k = c; k <= n; ++k) rows[r][k] -= f * rows[c][k];
-        }
-    }
-    for (int c = 0; c < n; ++c) x[c] = rows[c][n] / rows[c][c];
-    return true;
-}
-
-// The vertices w of { w >= 0 : a.w <= 1 for every item vector a }, in the stats some item
-// raises. max over them of w.need is the fewest items (fractionally) covering `need`.
-std::vector<std::array<float, 4>> DualVertices(std::vector<std::array<float, 4>> a) {
-    std::vector<int> dims;
-    for (int k = 0; k < 4; ++k)
-        if (std::ranges::any_of(a, [k](const auto& v) { return v[k] > 0; })) dims.push_back(k);
-    a = Undominated(a);
-    const int n = static_cast<int>(dims.size());
-    const int m = static_cast<int>(a.size()) + n;  // item constraints, then w_k = 0
-    std::vector<std::array<float, 4>> vertices;
-    std::vector<int> pick(n);
-    auto rowOf = [&](int c) {
-        std::array<double, 5> row{};
-        if (c < static_cast<int>(a.size())) {
-            for (int j = 0; j < n; ++j) row[j] = a[c][dims[j]];
-            row[n] = 1;
-        } else {
-            row[c - a.size()] = 1;
-        }
-        return row;
-    };
-    std::function<void(int, int)> choose = [&](int depth, int from) {
-        if (depth == n) {
-            std::vector<std::array<double, 5>> rows;
-            for (const int c : pick) rows.push_back(rowOf(c));
-            std::array<double, 4> x{};
-            if (!Solve(rows, n, x)) return;
-            std::array<float, 4> w{};
-            for (int j = 0; j < n; ++j) {
-                if (x[j] < -1e-7) return;
-                w[dims[j]] = static_cast<float>(std::max(0.0, x[j]));
+// The lowest levels, from the mag's up, that meet the option's relations and DEF range.
+std::array<int, 4> LeastLevels(const StatArray& levels, const OrderingOption& o) {
+    std::array<int, 4> want{std::max<int>(levels[0], o.minDef), levels[1], levels[2], levels[3]};
+    for (bool raised = true; raised;) {
+        raised = false;
+        for (const Relation& r : o.relations) {
+            if (want[r.above] < want[r.below] + r.gap) {
+                want[r.above] = want[r.below] + r.gap;
+                raised = true;
             }
-            for (const auto& v : a) {
-                double dot = 0;
-                for (int k = 0; k < 4; ++k) dot += double(v[k]) * w[k];
-                if (dot > 1 + 1e-6) return;
-            }
-            vertices.push_back(w);
-            return;
         }
-        for (int c = from; c < m; ++c) {
-            pick[depth] = c;
-            choose(depth + 1, c + 1);
-        }
-    };
-    choose(0, 0);
-    return Undominated(vertices);
+    }
+    return want;
 }
 
 }  // namespace
 
-LowerBound::LowerBound(const Goal& goal, const MagCore& start, CharacterClass cls,
-                       SectionIdParity parity, ItemSet items)
-    : goal_(goal) {
-    std::vector<std::set<int>> tables;
-    if (start.rare) {
-        bands_.push_back({0, kLevelCap + 1, 0});
-        tables.push_back({kRareFeedTable});
-    } else {
-        // A マグ fed from level 10 (set so in the parameter window) takes one more item
-        // from its own table; otherwise the class stage feeds from table 2 only.
-        std::set<int> classStage{2};
-        if (start.form == Form("マグ") && start.level >= kFirstEvolutionLevel) classStage.insert(1);
-        bands_ = {{0, kFirstEvolutionLevel, 0},
-                  {kFirstEvolutionLevel, kSecondEvolutionLevel, 0},
-                  {kSecondEvolutionLevel, kFinalEvolutionLevel, 0},
-                  {kFinalEvolutionLevel, kLevelCap + 1, 0}};
-        tables = {{1},
-                  classStage,
-                  TablesOf(FormsFedFrom35(start, cls)),
-                  TablesOf(FormsFedFrom50(start, cls, parity))};
+struct LowerBound::Program {
+    std::vector<Column> columns;
+    // After the item columns: what each stat really gains from here to the end, plus its
+    // progress now (so that it cannot be negative: no stat loses a level), and then, for
+    // each evolution whose orderings the program asks, the four stat levels it sees. Both
+    // are continuous, which only loosens the program.
+    int levelSets = 0;
+    // Last, for a special item's condition on some of the stats: each stat's share of it.
+    bool shares = false;
+    std::vector<std::vector<double>> rows;  // coefficients per column
+    std::vector<Affine> rhs;
+    std::array<int, 4> mostPerItem{};
+
+    std::size_t Width() const {
+        return columns.size() + 4 + 4 * static_cast<std::size_t>(levelSets) + (shares ? 4 : 0);
     }
-    reach_.resize(bands_.size());
-    std::vector<Gain> later;
-    for (int b = static_cast<int>(bands_.size()) - 1; b >= 0; --b) {
-        const std::vector<Gain> gains = GainsOf(tables[b], items);
-        for (const Gain& g : gains) {
-            float sum = 0;
-            for (const float v : g.stat) sum += v;
-            bands_[b].gain = std::max(bands_[b].gain, sum);
-        }
-        later.insert(later.end(), gains.begin(), gains.end());
-        Reach& reach = reach_[b];
-        std::vector<Vec4> stats;
-        for (const Gain& g : later) {
-            stats.push_back(g.stat);
-            for (int k = 0; k < 4; ++k) reach.statMax[k] = std::max(reach.statMax[k], g.stat[k]);
-            reach.iqMax = std::max(reach.iqMax, g.iq);
-            reach.synchroMax = std::max(reach.synchroMax, g.synchro);
-        }
-        if (goal.build || goal.requirement.statCount > 0) reach.vertices = DualVertices(stats);
+    std::size_t ShareColumn(int k) const {
+        return columns.size() + 4 + 4 * static_cast<std::size_t>(levelSets) +
+               static_cast<std::size_t>(k);
     }
-}
-
-int LowerBound::BandOf(int level) const {
-    int b = 0;
-    while (b + 1 < static_cast<int>(bands_.size()) && level >= bands_[b + 1].lo) ++b;
-    return b;
-}
-
-// Each item adds at most its band's gain to 100 x level + the progress held. Between bands
-// the mag holds at most the progress of four stats, so the bound follows the level band by
-// band, taking at each boundary whichever amount held there makes the total smallest.
-float LowerBound::ByLevels(const MagCore& m, int band, int level) const {
-    float held = 100.0f * m.level;
-    for (const auto p : m.progress) held += p;
-    float items = 0;
-    for (int b = band; b < static_cast<int>(bands_.size()) && bands_[b].lo < level; ++b) {
-        const Band& here = bands_[b];
-        if (here.gain <= 0) return kInfinity;
-        float leave = 100.0f * level;
-        const bool last = here.hi >= level || b + 1 == static_cast<int>(bands_.size());
-        if (!last) {
-            const float fewest = 100.0f * here.hi;
-            const float most = 100.0f * (here.hi - 1) + kMostHeldProgress + here.gain;
-            leave = here.gain > bands_[b + 1].gain ? most : fewest;
-        }
-        items += (leave - held) / here.gain;
-        held = leave;
-        if (last) break;
+    std::size_t GainColumn(int k) const { return columns.size() + static_cast<std::size_t>(k); }
+    std::size_t LevelColumn(int set, int k) const {
+        return columns.size() + 4 + 4 * static_cast<std::size_t>(set) + static_cast<std::size_t>(k);
     }
-    return std::max(0.0f, items);
-}
-
-float LowerBound::ByStatNeedsInBands(const MagCore& m, int band, const Vec4& need) const {
-    const float anyBand = ByStatNeeds(need, reach_[band]);
-    const int last = static_cast<int>(bands_.size()) - 1;
-    if (band == last || goal_.level <= bands_[last].lo) return anyBand;
-    float held = 100.0f * m.level;
-    for (const auto p : m.progress) held += p;
-    const float early =
-        100.0f * (bands_[last].lo - 1) + kMostHeldProgress + bands_[last - 1].gain - held;
-    // For each dual vertex w: the last band needs w.need minus what the early points can
-    // cover at best, all of them on the stat w weighs most.
-    float lastBand = 0;
-    for (const Vec4& w : reach_[last].vertices) {
-        float value = -early * std::ranges::max(w);
-        for (int k = 0; k < 4; ++k) value += w[k] * need[k];
-        lastBand = std::max(lastBand, value);
+    // A row over the items, with some other columns' coefficients.
+    void Add(const std::function<double(const Column&)>& coef, const Affine& b,
+             const std::vector<std::pair<std::size_t, double>>& others = {}) {
+        std::vector<double> row(Width());
+        for (std::size_t j = 0; j < columns.size(); ++j) row[j] = coef(columns[j]);
+        for (const auto& [column, value] : others) row[column] = value;
+        rows.push_back(std::move(row));
+        rhs.push_back(b);
     }
-    return std::max(anyBand, ByLevels(m, band, bands_[last].lo) + lastBand);
-}
-
-float LowerBound::ByStatNeeds(const Vec4& need, const Reach& reach) const {
-    float best = 0;
-    for (int k = 0; k < 4; ++k)
-        if (need[k] > 0 && reach.statMax[k] <= 0) return kInfinity;
-    for (const Vec4& w : reach.vertices) {
-        float value = 0;
-        for (int k = 0; k < 4; ++k) value += w[k] * need[k];
-        best = std::max(best, value);
+    // A row over the other columns alone.
+    void AddOthers(const std::vector<std::pair<std::size_t, double>>& others, double atLeast) {
+        Add([](const Column&) { return 0.0; }, Affine::Points(atLeast, 0), others);
     }
-    return best;
-}
-
-// The last evolution still to come must see one of the orderings that give the form: the
-// least each stat must still rise for the cheapest of them, one stat at a time.
-float LowerBound::ByOrdering(const MagCore& m, const Reach& reach, float enough) const {
-    if (goal_.orderings.empty() || m.level >= goal_.settleLevel) return 0;
-    if (m.form == goal_.form && goal_.level % 5 != 0) return 0;  // the mag may keep it
-    const std::uint16_t already =
-        m.statLevel[0] >= kFoDefColumnLevel ? goal_.orderingsHighDef : goal_.orderingsLowDef;
-    if (already & (1u << OrderingIndexOf(m.statLevel))) return 0;
-    float best = kInfinity;
-    for (const OrderingOption& o : goal_.orderings) {
-        if (m.statLevel[0] > o.maxDef) continue;
-        std::array<int, 4> want{std::max<int>(m.statLevel[0], o.minDef), 0, 0, 0};
-        // Each group of equal stats sits at least one level above the group below it.
-        int below = -1;
-        for (const std::uint8_t group : o.groups) {
-            if (group == 0) break;
-            int value = below + 1;
-            for (int k = 1; k < 4; ++k)
-                if (group & (1u << k)) value = std::max<int>(value, m.statLevel[k]);
-            for (int k = 1; k < 4; ++k)
-                if (group & (1u << k)) want[k] = value;
-            below = value;
-        }
-        int raise = 0;
-        float items = 0;
-        for (int k = 0; k < 4; ++k) {
-            if (want[k] <= m.statLevel[k]) continue;
-            raise += want[k] - m.statLevel[k];
-            if (reach.statMax[k] <= 0) items = kInfinity;
-            const float need = 100.0f * (want[k] - m.statLevel[k]) - m.progress[k];
-            items = std::max(items, need / reach.statMax[k]);
-        }
-        if (m.level + raise > goal_.orderingLevel) continue;
-        best = std::min(best, items);
-        if (best <= enough) break;  // the other bounds are already at least this much
+    DualLp Lp() const {
+        DualLp lp(static_cast<int>(rows.size()), static_cast<int>(Width()));
+        for (std::size_t r = 0; r < rows.size(); ++r)
+            for (std::size_t j = 0; j < Width(); ++j)
+                lp.Set(static_cast<int>(r), static_cast<int>(j), rows[r][j]);
+        for (std::size_t j = columns.size(); j < Width(); ++j)
+            lp.SetCost(static_cast<int>(j), kAuxCost);
+        return lp;
     }
-    return best;
-}
-
-float LowerBound::ByRequirement(const MagCore& m, int band, bool inBands) const {
-    const Reach& reach = reach_[band];
-    const SpecialRequirement& r = goal_.requirement;
-    float items = 0;
-    if (r.minIq > m.iq) items = reach.iqMax > 0 ? (r.minIq - m.iq) / reach.iqMax : kInfinity;
-    if (r.minSynchro > m.synchro)
-        items = std::max(items, reach.synchroMax > 0 ? (r.minSynchro - m.synchro) / reach.synchroMax
-                                                     : kInfinity);
-    if (r.statCount == 0) return items;
-    // The cheapest choice of statCount stats to bring to statMin.
-    float cheapest = kInfinity;
-    for (int mask = 0; mask < 16; ++mask) {
-        if (std::popcount(static_cast<unsigned>(mask)) != r.statCount) continue;
-        Vec4 need{};
-        int raise = 0;
-        for (int k = 0; k < 4; ++k) {
-            if (!(mask & (1 << k)) || m.statLevel[k] >= r.statMin) continue;
-            raise += r.statMin - m.statLevel[k];
-            need[k] = std::max(0.0f, 100.0f * (r.statMin - m.statLevel[k]) - m.progress[k]);
-        }
-        // The levels still to gain must fit below the target level.
-        if (m.level + raise > goal_.level) continue;
-        cheapest = std::min(cheapest, inBands ? ByStatNeedsInBands(m, band, need)
-                                              : ByStatNeeds(need, reach_[band]));
+    // What the gain and level columns' costs may have added to the value.
+    double AuxCostAtMost() const {
+        return kAuxCost * (4 * kMostGain + 4 * (levelSets + (shares ? 1 : 0)) * kLevelCap);
     }
-    return std::max(items, cheapest);
+    std::vector<double> RightHandSide(const MagCore& m) const {
+        std::vector<double> b;
+        for (const Affine& a : rhs) b.push_back(Evaluate(a, m));
+        return b;
+    }
+};
+
+LowerBound::LowerBound(const Goal& goal, CharacterClass cls, SectionIdParity parity, ItemSet items)
+    : goal_(goal), cls_(cls), parity_(parity), items_(items) {}
+
+bool LowerBound::AsksFinalLevels(const MagCore& m) const {
+    return !m.rare && goal_.lastAtTarget && m.level < goal_.level;
 }
 
-float LowerBound::Items(const MagCore& m) const {
-    return Estimate(m, false);
+bool LowerBound::AsksSecondLevels(const MagCore& m) const {
+    return !m.rare && goal_.secondForm != kNoForm && m.level < kSecondEvolutionLevel &&
+           !goal_.second.options.empty();
 }
 
-float LowerBound::Tightest(const MagCore& m) const {
-    return Estimate(m, true);
+LowerBound::VariantCounts LowerBound::CountVariants(const MagCore& m) const {
+    VariantCounts counts;
+    if (m.rare) return counts;
+    if (AsksFinalLevels(m)) counts.finals = static_cast<int>(goal_.last.options.size());
+    if (AsksSecondLevels(m)) counts.seconds = static_cast<int>(goal_.second.options.size());
+    return counts;
 }
 
-float LowerBound::Estimate(const MagCore& m, bool inBands) const {
-    const int band = BandOf(m.level);
-    const Reach& reach = reach_[band];
-    float items = ByLevels(m, band, goal_.level);
+int LowerBound::Variants(const MagCore& m) const {
+    const VariantCounts c = CountVariants(m);
+    return c.finals * c.seconds;
+}
+
+// Every row below holds for every feeding that reaches the goal from `m`:
+// - an item adds to a stat at most its positive delta and at least its delta (a negative
+//   one is either applied or cancelled by the floor rule), and a level takes 100 points;
+// - the items fed below a level boundary bring the mag to it, and hold no more than the
+//   level just below it with 99 in every stat, plus one item;
+// - at the end every stat is at its level in the build with at most 99 more points;
+// - before the special item its condition must be met, from items fed before it.
+// - when the evolution at the target level decides the form, the final levels are in one of
+//   the orderings that give it; on a route, so are the levels at the second evolution.
+LowerBound::Program LowerBound::Build(const MagCore& m, int variant) const {
+    const VariantCounts counts = CountVariants(m);
+    const int finalVariant = variant % counts.finals;
+    const int secondVariant = variant / counts.finals;
+    Program p;
+    const bool finalLevels = AsksFinalLevels(m);
+    const bool secondLevels = AsksSecondLevels(m);
+    // The final levels are always asked for: they sum to the target level, which no stat's
+    // points alone can see.
+    p.levelSets = 1 + (secondLevels ? 1 : 0);
+    p.shares = goal_.specialItem >= 0 && !m.rare && goal_.requirement.statCount > 0;
+    const std::vector<Phase> phases = PhasesAhead(goal_, m, cls_, parity_, items_);
+    for (const Phase& phase : phases)
+        for (const RowDelta& row : phase.rows)
+            p.columns.push_back({phase.hi, phase.rare, phase.once, row});
+    for (const Column& c : p.columns)
+        if (!c.rare)
+            for (int k = 0; k < 4; ++k)
+                p.mostPerItem[static_cast<std::size_t>(k)] =
+                    std::max(p.mostPerItem[static_cast<std::size_t>(k)], c.Gain(k));
+
+    const int level = goal_.level;
+    const bool atCap = level == kLevelCap;
+    const auto levelOf = [&m](int k) {
+        return static_cast<double>(kProgressPerLevel * m.statLevel[static_cast<std::size_t>(k)]);
+    };
+    std::vector<std::pair<std::size_t, double>> allGains;
+    for (int k = 0; k < 4; ++k) {
+        // What the stat really gains lies between its deltas and their positive parts. The
+        // item that makes the level 200 sets its stat's progress to 99 and holds the later
+        // stats at 99, which can add up to 99 points or take up to one delta.
+        p.Add([k](const Column& c) { return c.Gain(k); },
+              Affine::Stat(k, levelOf(k) - (atCap ? kMostProgress : 0), -1),
+              {{p.GainColumn(k), -1}});
+        p.Add([k](const Column& c) { return -c.Loss(k); },
+              Affine::Stat(k, -levelOf(k) - (atCap ? kCapLossPerStat : 0), 1),
+              {{p.GainColumn(k), 1}});
+        allGains.push_back({p.GainColumn(k), 1});
+    }
+    // The mag ends at the target level: its points reach the level and hold at most 99 more
+    // in each stat.
+    const double levelsLeft = kProgressPerLevel * (level - m.level);
+    p.AddOthers(allGains, levelsLeft);
+    for (auto& [column, value] : allGains) value = -1;
+    p.AddOthers(allGains, -(levelsLeft + kMostHeld + (atCap ? kCapLoss : 0)));
+
+    const bool beforeSpecial = goal_.specialItem >= 0 && !m.rare;
+    const int useLevel = beforeSpecial ? EarliestUseLevel(goal_) : 0;
+    for (const int boundary : {kFirstEvolutionLevel, kSecondEvolutionLevel, kFinalEvolutionLevel}) {
+        if (m.level >= boundary || boundary > level || m.rare) continue;
+        // Rare items fed before the boundary would spoil the rows: only while the special
+        // item cannot have been used yet.
+        if (beforeSpecial && boundary > useLevel) continue;
+        const auto below = [boundary](const Column& c) { return c.hi <= boundary; };
+        int lastItem = 0;
+        for (const Column& c : p.columns)
+            if (below(c)) lastItem = std::max(lastItem, c.GainSum());
+        p.Add([&](const Column& c) { return below(c) ? c.GainSum() : 0; },
+              Affine::Points(kProgressPerLevel * boundary, -1));
+        p.Add([&](const Column& c) { return below(c) ? -c.LossSum() : 0; },
+              Affine::Points(-(kProgressPerLevel * (boundary - 1) + kMostHeld + lastItem), 1));
+    }
     if (goal_.build) {
-        Vec4 need{};
-        for (int k = 0; k < 4; ++k)
-            need[k] = std::max(0.0f, 100.0f * ((*goal_.build)[k] - m.statLevel[k]) - m.progress[k]);
-        items =
-            std::max(items, inBands ? ByStatNeedsInBands(m, band, need) : ByStatNeeds(need, reach));
+        for (int k = 0; k < 4; ++k) {
+            const double wanted = kProgressPerLevel * (*goal_.build)[static_cast<std::size_t>(k)];
+            p.AddOthers({{p.GainColumn(k), 1}}, wanted - levelOf(k));
+            p.AddOthers({{p.GainColumn(k), -1}},
+                        -(wanted - levelOf(k) + kMostProgress + (atCap ? kCapLossPerStat : 0)));
+        }
     }
-    items = std::max(items, ByOrdering(m, reach, items));
-    if (goal_.form == kNoForm) items = std::max(items, ByRequirement(m, band, inBands));
-    return items;
+    if (beforeSpecial) {
+        const SpecialRequirement& r = goal_.requirement;
+        const auto plain = [](const Column& c) { return !c.rare; };
+        if (useLevel > m.level)
+            p.Add([&](const Column& c) { return plain(c) ? c.GainSum() : 0; },
+                  Affine::Points(kProgressPerLevel * useLevel, -1));
+        if (r.statCount > 0) {
+            // "statCount of the four stats at statMin" as shares t_k <= statMin summing to
+            // statCount x statMin, each within the stat's final level and, times 100, within
+            // what the items before the special item give the stat: exact when all four are
+            // asked, a relaxation of which two otherwise.
+            std::vector<std::pair<std::size_t, double>> shares;
+            for (int k = 0; k < 4; ++k) {
+                const std::size_t share = p.ShareColumn(k);
+                shares.push_back({share, 1});
+                p.AddOthers({{share, -1}}, -r.statMin);
+                p.AddOthers({{p.LevelColumn(0, k), 1}, {share, -1}}, 0);
+                p.Add([&](const Column& c) { return plain(c) ? c.Gain(k) : 0; },
+                      Affine::Stat(k, 0, -1), {{share, -kProgressPerLevel}});
+            }
+            p.AddOthers(shares, r.statCount * r.statMin);
+        }
+        if (r.minIq > 0)
+            p.Add([&](const Column& c) { return plain(c) ? Positive(c.row.iq) : 0; },
+                  {static_cast<double>(r.minIq), {}, -1, 0});
+        if (r.minSynchro > 0)
+            p.Add([&](const Column& c) { return plain(c) ? Positive(c.row.synchro) : 0; },
+                  {static_cast<double>(r.minSynchro), {}, 0, -1});
+    }
+    if (std::ranges::any_of(p.columns, [](const Column& c) { return c.once; }))
+        p.Add([](const Column& c) { return c.once ? -1.0 : 0.0; }, Affine::Points(-1, 0));
+    static const OrderingOption kAnyOrdering;
+    const OrderingOption& last =
+        finalLevels ? goal_.last.options[static_cast<std::size_t>(finalVariant)] : kAnyOrdering;
+    AddJudgedLevels(p, 0, last, m,
+                    {goal_.level, goal_.level, kLevelCap + 1,
+                     kMostProgress + (atCap ? kCapLossPerStat : 0), true});
+    if (secondLevels) {
+        const int set = 1;
+        const OrderingOption& o = goal_.second.options[static_cast<std::size_t>(secondVariant)];
+        AddJudgedLevels(p, set, o, m,
+                        {kSecondEvolutionLevel, goal_.second.byLevel, kSecondEvolutionLevel,
+                         kMostProgress, false});
+        for (int k = 0; k < 4; ++k) {
+            // levels only rise
+            p.AddOthers({{p.LevelColumn(0, k), 1}, {p.LevelColumn(set, k), -1}}, 0);
+            if (goal_.build)
+                p.AddOthers({{p.LevelColumn(set, k), -1}},
+                            -(*goal_.build)[static_cast<std::size_t>(k)]);
+        }
+    }
+    return p;
+}
+
+// The levels an evolution sees (set `set` of the level columns): each within the points its
+// stat has by then from the items fed below `when.fedBelow` (all of them: the evolution
+// comes with the last), at least where they are now, summing to what the level can be then,
+// and meeting the option's relations and DEF range.
+void LowerBound::AddJudgedLevels(Program& p, int set, const OrderingOption& o, const MagCore& m,
+                                 const JudgedWhen& when) const {
+    const auto fed = [&when](const Column& c) { return c.hi <= when.fedBelow; };
+    std::vector<std::pair<std::size_t, double>> all;
+    for (int k = 0; k < 4; ++k) {
+        const std::size_t column = p.LevelColumn(set, k);
+        all.push_back({column, 1});
+        const double now = kProgressPerLevel * m.statLevel[static_cast<std::size_t>(k)];
+        if (when.atEnd) {  // the stat's real gain to the end, within the level it ends at
+            p.AddOthers({{p.GainColumn(k), 1}, {column, -kProgressPerLevel}}, -now);
+            p.AddOthers({{p.GainColumn(k), -1}, {column, kProgressPerLevel}},
+                        now - when.heldAtMost);
+        } else {
+            p.Add([&](const Column& c) { return fed(c) ? c.Gain(k) : 0; }, Affine::Stat(k, 0, -1),
+                  {{column, -kProgressPerLevel}});
+            p.Add([&](const Column& c) { return fed(c) ? -c.Loss(k) : 0; },
+                  Affine::Stat(k, -when.heldAtMost, 1), {{column, kProgressPerLevel}});
+        }
+        p.AddOthers({{column, 1}}, m.statLevel[static_cast<std::size_t>(k)]);
+    }
+    p.AddOthers(all, when.levelAtLeast);
+    for (auto& [column, value] : all) value = -1;
+    p.AddOthers(all, -when.levelAtMost);
+    p.AddOthers({{p.LevelColumn(set, 0), 1}}, o.minDef);
+    p.AddOthers({{p.LevelColumn(set, 0), -1}}, -o.maxDef);
+    for (const Relation& r : o.relations)
+        p.AddOthers({{p.LevelColumn(set, r.above), 1}, {p.LevelColumn(set, r.below), -1}}, r.gap);
+}
+
+// An evolution still to come must see one of the orderings of POW, DEX and MIND that give
+// the form. For each such ordering, the least levels each stat must still gain before it is
+// judged; a mag that keeps the form, or that is past the judgement, is free.
+LowerBound::Raises LowerBound::RaisesFor(const MagCore& m, const Judgement& j) const {
+    Raises raises;
+    if (j.options.empty() || m.rare || m.level >= j.before || m.form == j.heldForm) return raises;
+    const std::uint16_t already =
+        m.statLevel[0] >= kFoDefColumnLevel ? j.alreadyHighDef : j.alreadyLowDef;
+    if (already & (1u << OrderingIndexOf(m.statLevel))) return raises;
+    raises.free = false;
+    for (const OrderingOption& o : j.options) {
+        if (m.statLevel[0] > o.maxDef) continue;
+        const std::array<int, 4> want = LeastLevels(m.statLevel, o);
+        std::array<std::int16_t, 4> gain{};
+        int raise = 0;
+        for (std::size_t k = 0; k < 4; ++k) {
+            gain[k] = static_cast<std::int16_t>(std::max(0, want[k] - m.statLevel[k]));
+            raise += gain[k];
+        }
+        if (m.level + raise <= j.byLevel) raises.options.push_back(gain);
+    }
+    return raises;
+}
+
+// The items the slowest stat of the cheapest ordering needs, at the most one item adds to it.
+int LowerBound::ItemsFor(const Raises& raises, const MagCore& m, const std::array<int, 4>& most) {
+    if (raises.free) return 0;
+    int best = kUnreachable;
+    for (const auto& gain : raises.options) {
+        int items = 0;
+        for (std::size_t k = 0; k < 4 && items < kUnreachable; ++k) {
+            if (gain[k] <= 0) continue;
+            if (most[k] <= 0) {
+                items = kUnreachable;
+                break;
+            }
+            const int need = kProgressPerLevel * gain[k] - m.progress[k];
+            items = std::max(items, (need + most[k] - 1) / most[k]);
+        }
+        best = std::min(best, items);
+    }
+    return best;
+}
+
+// A special item's condition on some of the stats: for each choice of stats, the levels they
+// must still gain, which must fit below the target level.
+LowerBound::Raises LowerBound::RequirementRaises(const MagCore& m) const {
+    Raises raises;
+    const SpecialRequirement& r = goal_.requirement;
+    if (goal_.specialItem < 0 || m.rare || r.statCount <= 0) return raises;
+    raises.free = false;
+    for (unsigned mask = 0; mask < 16; ++mask) {
+        if (std::popcount(mask) != r.statCount) continue;
+        std::array<std::int16_t, 4> gain{};
+        int raise = 0;
+        for (std::size_t k = 0; k < 4; ++k) {
+            if (!(mask & (1u << k))) continue;
+            gain[k] = static_cast<std::int16_t>(std::max(0, r.statMin - m.statLevel[k]));
+            raise += gain[k];
+        }
+        if (m.level + raise <= goal_.level) raises.options.push_back(gain);
+    }
+    return raises;
+}
+
+int LowerBound::ByOrderings(const MagCore& m, const std::array<int, 4>& mostPerItem) const {
+    return std::max({ItemsFor(RaisesFor(m, goal_.last), m, mostPerItem),
+                     ItemsFor(RaisesFor(m, goal_.second), m, mostPerItem),
+                     ItemsFor(RequirementRaises(m), m, mostPerItem)});
+}
+
+double LowerBound::Evaluator::Linear::At(const MagCore& m) const {
+    return constant + stat[0] * m.progress[0] + stat[1] * m.progress[1] + stat[2] * m.progress[2] +
+           stat[3] * m.progress[3] + iq * m.iq + synchro * m.synchro;
+}
+
+namespace {
+
+// The key tells apart what the program's shape and its canonical right-hand side depend on:
+// the form, rareness and stat levels, and IQ and synchro roughly when the goal asks for them.
+std::uint64_t KeyOf(const MagCore& m, bool iqSynchro) {
+    std::uint64_t key = static_cast<std::uint8_t>(m.form);
+    key = key << 1 | (m.rare ? 1u : 0u);
+    for (const std::int16_t level : m.statLevel) key = key << 8 | static_cast<std::uint8_t>(level);
+    if (iqSynchro)
+        key = key << 8 | static_cast<std::uint8_t>(m.iq / kIqBucket) << 4 |
+              static_cast<std::uint8_t>(m.synchro / kIqBucket);
+    return key;
+}
+
+std::uint64_t HashOf(std::uint64_t key) {
+    key ^= key >> 31;
+    key *= 0x9e3779b97f4a7c15ull;
+    return key ^ (key >> 29);
+}
+
+MagCore Canonical(const MagCore& m, bool iqSynchro, int progress) {
+    MagCore c = m;
+    const auto p = static_cast<std::int16_t>(progress);
+    c.progress = {p, p, p, p};
+    if (iqSynchro) {
+        c.iq = static_cast<std::int16_t>(m.iq / kIqBucket * kIqBucket);
+        c.synchro = static_cast<std::int16_t>(m.synchro / kIqBucket * kIqBucket);
+    }
+    return c;
+}
+
+}  // namespace
+
+// sum_r u_r b_r(m) as one function of the mag's numbers.
+// As a function of the progress alone: the levels are the key's, so their points go into
+// the constant.
+LowerBound::Evaluator::Linear LowerBound::Evaluator::LinearOf(const Program& program,
+                                                              const std::vector<double>& u,
+                                                              const StatArray& levels) {
+    Linear linear;
+    for (std::size_t r = 0; r < program.rhs.size(); ++r) {
+        const Affine& a = program.rhs[r];
+        linear.constant += u[r] * a.constant;
+        for (std::size_t k = 0; k < 4; ++k) linear.stat[k] += u[r] * a.stat[k];
+        linear.iq += u[r] * a.iq;
+        linear.synchro += u[r] * a.synchro;
+    }
+    for (std::size_t k = 0; k < 4; ++k)
+        linear.constant += linear.stat[k] * kProgressPerLevel * levels[k];
+    return linear;
+}
+
+LowerBound::Evaluator::Entry& LowerBound::Evaluator::EntryFor(const MagCore& m, std::uint64_t key) {
+    // Most items raise no level: the mags a search bounds one after the other mostly share
+    // their key.
+    if (lastEntry_ != 0 && key == lastKey_) return entries_[lastEntry_ - 1];
+    lastKey_ = key;
+    if ((entries_.size() + 1) * 2 > slots_.size()) {
+        std::vector<Slot> old = std::move(slots_);
+        slots_.assign(std::max<std::size_t>(1024, old.size() * 2), Slot{});
+        for (const Slot& s : old) {
+            if (s.entry == 0) continue;
+            std::size_t i = HashOf(s.key) & (slots_.size() - 1);
+            while (slots_[i].entry != 0) i = (i + 1) & (slots_.size() - 1);
+            slots_[i] = s;
+        }
+    }
+    const std::size_t mask = slots_.size() - 1;
+    std::size_t slot = HashOf(key) & mask;
+    for (; slots_[slot].entry != 0; slot = (slot + 1) & mask)
+        if (slots_[slot].key == key) {
+            lastEntry_ = slots_[slot].entry;
+            return entries_[lastEntry_ - 1];
+        }
+    const LowerBound& lb = *bound_;
+    Entry entry;
+    entry.last = lb.RaisesFor(m, lb.goal_.last);
+    entry.second = lb.RaisesFor(m, lb.goal_.second);
+    entry.requirement = lb.RequirementRaises(m);
+    entry.variants.resize(static_cast<std::size_t>(lb.Variants(m)));
+    for (const int progress : kCanonicalProgress)
+        AddSolutions(entry, m, Canonical(m, lb.goal_.needsIqSynchro, progress));
+    entries_.push_back(std::move(entry));
+    slots_[slot] = {key, static_cast<std::uint32_t>(entries_.size())};
+    lastEntry_ = static_cast<std::uint32_t>(entries_.size());
+    return entries_.back();
+}
+
+void LowerBound::Evaluator::AddSolutions(Entry& entry, const MagCore& m, const MagCore& at) const {
+    for (std::size_t v = 0; v < entry.variants.size(); ++v) {
+        Entry::Variant& variant = entry.variants[v];
+        const Program program = bound_->Build(m, static_cast<int>(v));
+        entry.mostPerItem = program.mostPerItem;
+        const DualLp::Result solved = program.Lp().Solve(program.RightHandSide(at));
+        Linear dual = LinearOf(program, solved.dual, m.statLevel);
+        dual.constant -= program.AuxCostAtMost();
+        variant.duals.push_back(dual);
+        if (!solved.feasible) variant.rays.push_back(LinearOf(program, solved.ray, m.statLevel));
+    }
+}
+
+LowerBound::Evaluator::Estimate LowerBound::Evaluator::Refine(const MagCore& m) {
+    Entry& entry = EntryFor(m, KeyOf(m, bound_->goal_.needsIqSynchro));
+    if (entry.refinements < kRefinements) {
+        ++entry.refinements;
+        AddSolutions(entry, m, m);
+    }
+    return Evaluate(m);
+}
+
+double LowerBound::Evaluator::FromEntry(const Entry& entry, const MagCore& m) {
+    double best = std::numeric_limits<double>::infinity();
+    for (const Entry::Variant& variant : entry.variants) {
+        if (std::ranges::any_of(variant.rays,
+                                [&m](const Linear& ray) { return ray.At(m) > kRayMargin; }))
+            continue;  // this variant cannot be met
+        double value = -std::numeric_limits<double>::infinity();
+        for (const Linear& dual : variant.duals) value = std::max(value, dual.At(m));
+        best = std::min(best, value);
+    }
+    return best;
+}
+
+LowerBound::Evaluator::Estimate LowerBound::Evaluator::Evaluate(const MagCore& m) {
+    const std::uint64_t key = KeyOf(m, bound_->goal_.needsIqSynchro);
+    const Entry& entry = EntryFor(m, key);
+    const double value = FromEntry(entry, m);
+    const int byOrdering = std::max({ItemsFor(entry.last, m, entry.mostPerItem),
+                                     ItemsFor(entry.second, m, entry.mostPerItem),
+                                     ItemsFor(entry.requirement, m, entry.mostPerItem)});
+    return Combine(value, byOrdering);
+}
+
+LowerBound::Evaluator::Estimate LowerBound::Solve(const MagCore& m) const {
+    const int variants = Variants(m);
+    double best = std::numeric_limits<double>::infinity();
+    std::array<int, 4> mostPerItem{};
+    for (int v = 0; v < variants; ++v) {
+        const Program program = Build(m, v);
+        mostPerItem = program.mostPerItem;
+        const DualLp::Result solved = program.Lp().Solve(program.RightHandSide(m));
+        if (solved.feasible) best = std::min(best, solved.value - program.AuxCostAtMost());
+    }
+    return Combine(best, ByOrderings(m, mostPerItem));
 }
 
 }  // namespace toviran::planner

@@ -28,13 +28,17 @@ struct Target {
 };
 
 struct PlanOptions {
+    // States the searches may make in all. The searches are bounded by this, never by the
+    // clock, so the same request gets the same plan on any machine.
+    std::uint64_t work = 80'000'000;
     std::size_t memoryBytes = std::size_t{512} << 20;
+    // The player's safety limit only: on an ordinary machine the work ends long before it.
     std::chrono::milliseconds timeLimit{20000};
     int threads = 2;
-    // States kept per step of the wide search; 0 lets the planner choose from the target.
+    // States kept per step of the first wide search; 0 lets the planner choose from the target.
     int beamWidth = 0;
-    // How many states the search that proves a plan shortest may visit; 0: from memory.
-    std::size_t proofNodes = 0;
+    // Stop at the first plan found: for asking whether a target can be reached, not how best.
+    bool firstPlan = false;
 };
 
 struct PlanRequest {
@@ -66,7 +70,7 @@ struct Press {
 struct Plan {
     std::vector<Press> presses;
     int items = 0;
-    int lowerBound = 0;    // no plan for this target uses fewer items
+    int lowerBound = 0;    // proven: no plan for this target uses fewer items
     int specialItem = -1;  // a rare form: index into SpecialItemInfos()
     // A rare form: the special item is used after this many presses (0: before the first);
     // the presses after it feed the rare form to the target.

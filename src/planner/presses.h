@@ -1,5 +1,5 @@
 #pragma once
-// From a sequence of items to presses of the feed button, and fewer of them.
+// From a feeding the searches found to presses of the feed button, and fewer of them.
 #include <vector>
 
 #include "planner/plan.h"
@@ -10,15 +10,19 @@ namespace toviran::planner {
 inline constexpr int kSlotsPerPress = 4;
 inline constexpr int kItemsPerPress = kMaxItemsPerRun;
 
+struct Presses {
+    std::vector<Press> presses;
+    std::size_t specialAfter = 0;  // the special item is used after this many presses
+};
+
 // Groups the runs of equal items into presses of up to four slots and 10000 items, with the
-// mag after each press. The last press is in level mode when it is one slot whose last item
-// is the first to reach the target level.
-std::vector<Press> PressesOf(const SearchSpace& space, const MagCore& start,
-                             const std::vector<int>& items);
+// mag after each press; the special item ends a press. The last press is in level mode when
+// it is one slot whose last item is the first to reach the target level.
+Presses PressesOf(const SearchSpace& space, const MagCore& start, const Path& path);
 
 // Moves runs of the same item next to each other wherever the mag still reaches the goal
-// with as many items, so that the plan needs fewer slots and presses.
-std::vector<int> WithFewerRuns(const SearchSpace& space, const MagCore& start,
-                               std::vector<int> items);
+// with as many items (on the same side of the special item), so that the plan needs fewer
+// slots and presses.
+Path WithFewerRuns(const SearchSpace& space, const MagCore& start, Path path);
 
 }  // namespace toviran::planner

@@ -11,6 +11,7 @@ namespace toviran::planner {
 namespace {
 
 constexpr int kMag = Form("マグ");
+constexpr std::uint64_t kWorkPerLevel = 2'000'000;
 constexpr const char* kStatNames[] = {"POW", "DEX", "MIND"};
 
 // The orderings whose cell gives `form`, as "POW>DEX>MIND、POW=DEX>MIND".
@@ -115,6 +116,10 @@ std::optional<std::pair<int, Plan>> LowestPlannedLevel(const FormReach& reach, C
     request.parity = parity;
     request.target.form = reach.form;
     request.options = options;
+    // Whether there is a plan, not the best one, and each level tried briefly: a level that
+    // needs a long search is passed over for the next.
+    request.options.firstPlan = true;
+    request.options.work = std::min(options.work, kWorkPerLevel);
     auto planAt = [&](int level) -> std::optional<PlanResult> {
         request.target.level = level;
         PlanResult result = FindPlan(request, stop);

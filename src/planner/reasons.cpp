@@ -20,6 +20,10 @@ std::string ParityName(SectionIdParity parity) {
     return parity == SectionIdParity::Even ? "偶数ID" : "奇数ID";
 }
 
+std::string MagWord(StartWord start) {
+    return start == StartWord::NewMag ? "新しいマグ" : "今のマグ";
+}
+
 std::string ClassName(CharacterClass cls) {
     constexpr const char* kNames[] = {"HU", "RA", "FO"};
     return kNames[static_cast<int>(cls)];
@@ -33,11 +37,11 @@ std::string UnknownStartForm() {
 std::string StartInconsistent() {
     return "今のマグのレベルが4つの能力値の合計と合わないので、計画を立てられません。";
 }
-std::string LevelAbove200(int level) {
-    return "目標レベル" + N(level) + "は200を超えています。レベルは200までです。";
+std::string LevelAbove200(std::string_view level) {
+    return "目標レベル" + S(level) + "は200を超えています。レベルは200までです。";
 }
-std::string LevelBelowStart(int level, int startLevel) {
-    return "目標レベル" + N(level) + "は今のレベル" + N(startLevel) +
+std::string LevelBelowStart(int level, int startLevel, StartWord start) {
+    return "目標レベル" + N(level) + "は" + MagWord(start) + "のレベル" + N(startLevel) +
            "より低いです。レベルは下がりません。";
 }
 std::string StatAbove200(StatKind stat) {
@@ -46,8 +50,8 @@ std::string StatAbove200(StatKind stat) {
 std::string BuildSum(int sum, int level) {
     return "能力値の合計" + N(sum) + "が目標レベル" + N(level) + "と違います。";
 }
-std::string StatWouldFall(StatKind stat, int now, int wanted) {
-    return StatName(stat) + "は今" + N(now) + "で、" + N(wanted) +
+std::string StatWouldFall(StatKind stat, int now, int wanted, StartWord start) {
+    return MagWord(start) + "の" + StatName(stat) + "は" + N(now) + "で、" + N(wanted) +
            "には下がりません。能力値は上がるだけです。";
 }
 std::string NotByFeeding(std::string_view form) {
@@ -60,18 +64,27 @@ std::string OtherParity(std::string_view form, SectionIdParity needed, std::stri
 std::string RareStaysRare(std::string_view form) {
     return "今のマグは" + S(form) + "（レアマグ）なので、もう姿は変わりません。";
 }
-std::string ClassCannotReach(std::string_view form, CharacterClass cls, SectionIdParity parity) {
-    return S(form) + "には" + ClassName(cls) + "・" + ParityName(parity) +
-           "では、今のマグから育ちません。";
+std::string ClassCannotReach(std::string_view form, CharacterClass cls, SectionIdParity parity,
+                             StartWord start, bool newMagWould) {
+    const std::string head =
+        S(form) + "には、" + ClassName(cls) + "・" + ParityName(parity) + "では";
+    if (start == StartWord::CurrentMag && newMagWould)
+        return head + "今のマグからは育ちません。新しいマグからなら育ちます。";
+    return head + "育ちません。";
+}
+std::string EvolvesAway(std::string_view form, int at, int level) {
+    return S(form) + "はLv" + N(at) + "で必ず進化するので、Lv" + N(level) + "では" + S(form) +
+           "のままでいられません。";
+}
+std::string EvolvesAtTarget(std::string_view form, int level) {
+    return S(form) + "はLv" + N(level) + "の進化で必ず別の姿になるので、Lv" + N(level) + "では" +
+           S(form) + "のままでいられません。";
 }
 std::string TooEarly(std::string_view form, int fromLevel) {
     return S(form) + "になれるのはLv" + N(fromLevel) + "からです。";
 }
 std::string MagEvolvesAt10() {
     return "マグはLv10で進化するので、Lv10からはマグのままでいられません。";
-}
-std::string FormSettled(std::string_view form, int level) {
-    return "Lv" + N(level) + "までに進化の判定はもうないので、今の姿" + S(form) + "のままです。";
 }
 std::string SpecialNeedsLevel(std::string_view entry, int level) {
     return S(entry) + "はLv" + N(level) + "から使えます。";
@@ -99,6 +112,9 @@ std::string OutOfTime() {
 }
 std::string OutOfMemory() {
     return "探索に使えるメモリのうちに見つかりませんでした。";
+}
+std::string OutOfWork() {
+    return "決められた探索の量のうちに見つかりませんでした。";
 }
 
 }  // namespace toviran::planner::reason

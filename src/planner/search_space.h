@@ -1,47 +1,100 @@
 #pragma once
-// What the searches share: the goal, its bound, the class and parity every item is fed
-// with, the items allowed, and a key that tells apart exactly the states that can differ
-// for the goal.
-#include <chrono>
+// What the searches share: the goal and its bound, the class and section ID every item is
+// fed with, the items allowed, the steps out of a state, and the compact form in which the
+// searches keep states.
+#include <array>
 #include <cstdint>
-#include <functional>
-#include <stop_token>
+#include <cstring>
+#include <optional>
 #include <vector>
 
 #include "planner/goal.h"
 #include "planner/lower_bound.h"
+#include "planner/search_budget.h"
 
 namespace toviran::planner {
 
-struct StateKey {
-    std::uint64_t levels = 0;  // the four stat levels and progress values
-    std::uint64_t rest = 0;    // the form, and IQ and synchro when the goal asks for them
-    friend bool operator==(const StateKey&, const StateKey&) = default;
+// A state in 12 bytes: stat levels stay within 200, progress within 99 and the mag's level
+// is their sum. IQ and synchro are kept only when the goal asks about them: they never
+// change how an item feeds or evolves the mag, so otherwise states that differ only in
+// them are one.
+struct PackedMag {
+    std::array<std::uint8_t, 4> level{};
+    std::array<std::uint8_t, 4> progress{};
+    std::uint8_t form = 0;
+    std::uint8_t flags = 0;  // bit 0: rare; bits 4..7: the last table fed from
+    std::uint8_t iq = 0;
+    std::uint8_t synchro = 0;
+    // Compared as two words: the searches compare states more than anything else.
+    friend bool operator==(const PackedMag& a, const PackedMag& b) {
+        std::uint64_t a8, b8;
+        std::uint32_t a4, b4;
+        std::memcpy(&a8, &a, 8);
+        std::memcpy(&b8, &b, 8);
+        std::memcpy(&a4, reinterpret_cast<const char*>(&a) + 8, 4);
+        std::memcpy(&b4, reinterpret_cast<const char*>(&b) + 8, 4);
+        return a8 == b8 && a4 == b4;
+    }
+};
+static_assert(sizeof(PackedMag) == 12);
+
+// One step out of a state: an item, and whether the special item is used right after it.
+struct Step {
+    std::uint8_t item = 0;
+    bool special = false;
 };
 
-struct SearchSpace {
-    const Goal& goal;
-    const LowerBound& bound;
-    CharacterClass cls;
-    SectionIdParity parity;
-    std::vector<int> items;  // the allowed items, by index into the feed lists
-    std::chrono::steady_clock::time_point deadline;
-    std::stop_token stop;
+class SearchSpace {
+  public:
+    SearchSpace(const Goal& goal, const LowerBound& bound, CharacterClass cls,
+                SectionIdParity parity, std::vector<int> items)
+        : goal_(goal), bound_(bound), cls_(cls), parity_(parity), items_(std::move(items)) {}
 
-    StateKey KeyOf(const MagCore& m) const;
-    std::uint64_t Hash(const StateKey& k) const;
-    bool OutOfTime() const;
+    const Goal& goal() const { return goal_; }
+    const LowerBound& bound() const { return bound_; }
+    CharacterClass cls() const { return cls_; }
+    SectionIdParity parity() const { return parity_; }
+    const std::vector<int>& items() const { return items_; }
+
+    PackedMag Pack(const MagCore& m) const;
+    MagCore Unpack(const PackedMag& p) const;
+    static std::uint64_t Hash(const PackedMag& p);
+
+    // Calls visit(child, step) for every state one item away that can still reach the goal:
+    // the mag after each allowed item and, where its condition is then met, after the
+    // special item too.
+    template <typename Visit>
+    void ForEachChild(const MagCore& parent, Visit&& visit) const {
+        for (const int item : items_) {
+            MagCore child = parent;
+            FeedItem(child, item, cls_, parity_);
+            if (Dead(goal_, child)) continue;
+            const auto index = static_cast<std::uint8_t>(item);
+            visit(child, Step{index, false});
+            if (SpecialUsable(goal_, child)) visit(AfterSpecial(goal_, child), Step{index, true});
+        }
+    }
+
+  private:
+    const Goal& goal_;
+    const LowerBound& bound_;
+    CharacterClass cls_;
+    SectionIdParity parity_;
+    std::vector<int> items_;
 };
 
-// Why a search ended.
-enum class SearchEnd { Found, Exhausted, Time, Memory, Cancelled };
+// A feeding the searches found: the items in order, and after how many of them the special
+// item is used (-1: not at all).
+struct Path {
+    std::vector<int> items;
+    int specialAt = -1;
+};
 
-// A search's answer: the items in feeding order (when found) and what it proves.
+// A search's answer: the feeding (when found) and what it proves.
 struct SearchOutcome {
     SearchEnd end = SearchEnd::Exhausted;
-    std::vector<int> items;
-    // No plan uses fewer items than this.
-    int lowerBound = 0;
+    std::optional<Path> path;
+    int lowerBound = 0;  // no feeding uses fewer items than this
 };
 
 }  // namespace toviran::planner

@@ -1,0 +1,153 @@
+#pragma once
+// What the planner tests share: random feedings to make targets with a known plan, the
+// player's own way of carrying a plan out, and an exhaustive search of the test's own.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <random>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "engine/feeding.h"
+#include "engine/mag_forms.h"
+#include "engine/rare_evolution.h"
+#include "planner/plan.h"
+
+namespace toviran::planner::checks {
+
+inline constexpr CharacterClass kClasses[] = {CharacterClass::HU, CharacterClass::RA,
+                                              CharacterClass::FO};
+inline constexpr SectionIdParity kParities[] = {SectionIdParity::Even, SectionIdParity::Odd};
+
+// A feeding that is a plan by construction: the mags it passes through, the items, and where
+// the special item was used (-1: not).
+struct Feeding {
+    std::vector<MagCore> mags;  // mags[i] before item i; the last one at the end
+    std::vector<int> items;
+    int specialAt = -1;
+    int special = -1;
+    int Items() const { return static_cast<int>(items.size()); }
+};
+
+// Random items from a few favourites (lopsided, like a player with a plan of their own), up to
+// `level`. With `special` >= 0 the special item is used at a random point where it can be.
+inline Feeding RandomFeeding(std::mt19937& rng, MagCore from, CharacterClass cls,
+                             SectionIdParity parity, int level, int special = -1) {
+    std::vector<int> favourites(1 + rng() % 4);
+    for (int& f : favourites) f = static_cast<int>(rng() % kFeedItemCount);
+    Feeding f;
+    f.special = special;
+    f.mags.push_back(from);
+    MagCore m = from;
+    while (m.level < level) {
+        const int item = rng() % 4 == 0 ? static_cast<int>(rng() % kFeedItemCount)
+                                        : favourites[rng() % favourites.size()];
+        FeedItem(m, item, cls, parity);
+        f.items.push_back(item);
+        if (special >= 0 && f.specialAt < 0 && !m.rare && rng() % 3 == 0 &&
+            RequirementMet(SpecialItemInfos()[special].requirement, m)) {
+            const SpecialItemInfo& info = SpecialItemInfos()[special];
+            m.form = static_cast<std::int8_t>(
+                MagFormIndex(parity == SectionIdParity::Even ? info.evenName : info.oddName));
+            m.rare = true;
+            f.specialAt = f.Items();
+        }
+        f.mags.push_back(m);
+    }
+    return f;
+}
+
+// The mag a MagCore stands for, as the parameter window would set it.
+inline MagState StateOf(const MagCore& m) {
+    MagState s;
+    s.MagName = std::string(kMagForms[m.form].name);
+    s.Level = m.level;
+    s.IQ = m.iq;
+    s.Synchro = m.synchro;
+    s.DefLevel = m.statLevel[0];
+    s.PowLevel = m.statLevel[1];
+    s.DexLevel = m.statLevel[2];
+    s.MindLevel = m.statLevel[3];
+    s.DefProgress = m.progress[0];
+    s.PowProgress = m.progress[1];
+    s.DexProgress = m.progress[2];
+    s.MindProgress = m.progress[3];
+    s.RareMagFlag = m.rare ? kTrue : kFalse;
+    return s;
+}
+
+class Silent final : public Prompter {
+  public:
+    bool Show(const Message& m) override {
+        refused = refused || m.icon != MessageIcon::None;
+        return true;
+    }
+    bool refused = false;
+};
+
+// Carries the plan out as a player would: each press typed into the slots by name, the
+// special item picked between the presses where the plan says. The test's own reading of a
+// press, not the planner's.
+inline MagState Replay(MagState s, const Plan& plan, CharacterClass cls, SectionIdParity parity) {
+    Silent prompter;
+    NullDisplay display;
+    const auto special = [&] {
+        EXPECT_TRUE(UseSpecialItem(s, SpecialItemInfos()[plan.specialItem].entry, parity, prompter,
+                                   display));
+    };
+    for (std::size_t i = 0; i < plan.presses.size(); ++i) {
+        if (plan.specialItem >= 0 && plan.specialAfter == i) special();
+        const Press& press = plan.presses[i];
+        FeedRequest r;
+        r.characterClass = cls;
+        r.parity = parity;
+        r.mode = press.levelMode ? FeedMode::Level : FeedMode::Count;
+        EXPECT_LE(press.feedSlots.size(), 4u);
+        for (std::size_t k = 0; k < press.feedSlots.size(); ++k) {
+            const int count = press.levelMode ? press.targetLevel : press.feedSlots[k].count;
+            r.feedSlots[k] = {std::string(FeedItemNames()[press.feedSlots[k].item]),
+                              std::to_string(count), true};
+        }
+        EXPECT_EQ(RunFeeding(s, r, prompter, display), FeedOutcome::Fed);
+    }
+    if (plan.specialItem >= 0 && plan.specialAfter >= plan.presses.size()) special();
+    EXPECT_FALSE(prompter.refused);
+    return s;
+}
+
+inline StatArray Stats(const MagState& s) {
+    return {s.DefLevel, s.PowLevel, s.DexLevel, s.MindLevel};
+}
+
+// Breadth first over every state the mag can be in with these items, up to the target
+// level: the fewest items that reach `reached`, or -1. IQ and synchro never change how an item
+// feeds or evolves the mag, so states differing only in them are one.
+inline int FewestItems(const MagCore& start, CharacterClass cls, SectionIdParity parity,
+                       const std::vector<int>& items, int level,
+                       const std::function<bool(const MagCore&)>& reached) {
+    std::unordered_map<std::uint64_t, bool> seen;
+    const auto key = [](const MagCore& m) {
+        std::uint64_t k = static_cast<std::uint8_t>(m.form);
+        for (int i = 0; i < 4; ++i)
+            k = k << 14 | static_cast<std::uint64_t>(m.statLevel[i]) << 7 | m.progress[i];
+        return k;
+    };
+    std::vector<MagCore> layer{start};
+    for (int depth = 1; !layer.empty(); ++depth) {
+        std::vector<MagCore> next;
+        for (const MagCore& m : layer) {
+            for (const int item : items) {
+                MagCore c = m;
+                FeedItem(c, item, cls, parity);
+                if (c.level > level) continue;
+                if (reached(c)) return depth;
+                if (seen.emplace(key(c), true).second) next.push_back(c);
+            }
+        }
+        layer = std::move(next);
+    }
+    return -1;
+}
+
+}  // namespace toviran::planner::checks
