@@ -71,11 +71,17 @@ bool SlotUsable(const FeedSlotControls& s) {
 
 }  // namespace
 
-// Takes every key for itself before shortcuts run, as a text box does with its editing keys.
+// Takes every key for itself before shortcuts run, as a text box does with its editing keys,
+// and counts the keys it was offered.
 class ClaimsShortcutKeys final : public QObject {
+  public:
+    QList<int> offered;
+
   protected:
     bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::ShortcutOverride) event->accept();
+        if (event->type() != QEvent::ShortcutOverride) return false;
+        offered << static_cast<QKeyEvent*>(event)->key();
+        event->accept();
         return false;
     }
 };
@@ -218,6 +224,22 @@ class MainWindowTest : public QObject {
         }
         QTest::keyClick(history, Qt::Key_E, Qt::ControlModifier);
         QVERIFY(!rireki->isChecked() && f.window.ExistingRirekiWindow() == nullptr);
+    }
+
+    // A disabled entry's key belongs to the text box or combo box that has the focus.
+    void disabledMenuEntryLeavesItsKeyToTheFocusedBox() {
+        Fixture f;
+        QAction* timer = f.c().menu.mnuTimer;
+        timer->setEnabled(false);
+        QApplication::setActiveWindow(&f.window);
+        for (QWidget* field : std::initializer_list<QWidget*>{f.slot(0).count, f.c().cmbAwake}) {
+            ClaimsShortcutKeys box;
+            field->installEventFilter(&box);
+            field->setFocus();
+            QTest::keyClick(field, Qt::Key_T, Qt::ControlModifier);
+            QVERIFY(box.offered.contains(Qt::Key_T));
+            QVERIFY(!timer->isChecked());
+        }
     }
 
     // Resting over a combo box without the focus, the wheel picks nothing and runs nothing.
