@@ -10,8 +10,6 @@
 namespace toviran {
 namespace {
 
-constexpr int kMagFeedTable = 1;
-constexpr int kClassFeedTable = 2;
 constexpr int kMag = Form("マグ");
 
 // Adds a delta to IQ or synchro without wrapping; the clamp after the item brings an
@@ -52,26 +50,31 @@ std::uint8_t ApplyDeltas(MagCore& m, const FeedDelta& delta, const StatArray& ba
 ItemEffect FeedAndEvolve(MagCore& m, int item, const StatArray& backup, CharacterClass cls,
                          SectionIdParity parity) {
     ItemEffect effect;
-    if (!m.rare && m.level < kFirstEvolutionLevel) {
-        effect = Feed(m, kMagFeedTable, item, backup);
-        if (m.level >= kFirstEvolutionLevel)
-            m.form = static_cast<std::int8_t>(FirstEvolutionForm(cls));
-    } else if (!m.rare && m.level < kSecondEvolutionLevel) {
-        if (m.form == kMag) {
+    switch (StageOf(m.level, m.rare)) {
+        case FeedStage::First:
             effect = Feed(m, kMagFeedTable, item, backup);
-            m.form = static_cast<std::int8_t>(FirstEvolutionForm(cls));
-        } else {
-            effect = Feed(m, kClassFeedTable, item, backup);
-        }
-        if (m.level >= kSecondEvolutionLevel)
-            m.form = static_cast<std::int8_t>(SecondEvolutionForm(m.form, m.statLevel));
-    } else {
-        if (const int tableNo = FeedTableNoForForm(m.form); tableNo != 0) {
-            m.feedTableNo = static_cast<std::int8_t>(tableNo);
-            effect = Feed(m, tableNo, item, backup);
-        }
-        if (m.feedTableNo != kRareFeedTable && m.level >= kFinalEvolutionLevel && m.level % 5 == 0)
-            m.form = static_cast<std::int8_t>(FinalEvolutionForm(m.form, m.statLevel, cls, parity));
+            if (m.level >= kFirstEvolutionLevel)
+                m.form = static_cast<std::int8_t>(FirstEvolutionForm(cls));
+            break;
+        case FeedStage::Class:
+            if (m.form == kMag) {
+                effect = Feed(m, kMagFeedTable, item, backup);
+                m.form = static_cast<std::int8_t>(FirstEvolutionForm(cls));
+            } else {
+                effect = Feed(m, kClassFeedTable, item, backup);
+            }
+            if (m.level >= kSecondEvolutionLevel)
+                m.form = static_cast<std::int8_t>(SecondEvolutionForm(m.form, m.statLevel));
+            break;
+        case FeedStage::Named:
+            if (const int tableNo = FeedTableNoForForm(m.form); tableNo != 0) {
+                m.feedTableNo = static_cast<std::int8_t>(tableNo);
+                effect = Feed(m, tableNo, item, backup);
+            }
+            if (m.feedTableNo != kRareFeedTable && IsFinalEvolutionLevel(m.level))
+                m.form =
+                    static_cast<std::int8_t>(FinalEvolutionForm(m.form, m.statLevel, cls, parity));
+            break;
     }
     return effect;
 }

@@ -11,8 +11,6 @@
 namespace toviran {
 namespace {
 
-constexpr std::int32_t kMaxItemsPerRun = 10000;
-constexpr int kTargetLevelMax = 200;
 
 const Message kTooManyItems{MessageIcon::Information, "マグもおなか、こわすよね",
                             "えさが多すぎるとおもうんだよ", MessageButtons::Ok};
@@ -139,7 +137,7 @@ FeedOutcome RunFeeding(MagState& s, const FeedRequest& r, Prompter& prompter, Di
             prompter.Show(kLevelReached);
             return FeedOutcome::Refused;
         }
-        if (!parsed || *parsed > kTargetLevelMax) {
+        if (!parsed || *parsed > kLevelCap) {
             prompter.Show(kLevelTooHigh);
             return FeedOutcome::Refused;
         }

@@ -33,11 +33,33 @@ struct ItemEffect {
 };
 
 inline constexpr int kLevelCap = 200;
+// One press of the feed button feeds at most this many items.
+inline constexpr std::int32_t kMaxItemsPerRun = 10000;
 // The levels at which the first, second and (every five levels from here) final
 // evolutions are judged.
 inline constexpr int kFirstEvolutionLevel = 10;
 inline constexpr int kSecondEvolutionLevel = 35;
 inline constexpr int kFinalEvolutionLevel = 50;
+inline constexpr int kFinalEvolutionStep = 5;
+
+// The final evolution is judged whenever an item leaves the level at one of these.
+constexpr bool IsFinalEvolutionLevel(int level) {
+    return level >= kFinalEvolutionLevel && level % kFinalEvolutionStep == 0;
+}
+
+// Which table a mag is fed from is decided by its stage, from the level before the item:
+// below 10 table 1 whatever the name; 10 to 34 table 2 (table 1 once more for a マグ,
+// which then takes its class form); from 35, and for a rare mag at any level, the table
+// its name is listed in.
+enum class FeedStage { First, Class, Named };
+inline constexpr int kMagFeedTable = 1;
+inline constexpr int kClassFeedTable = 2;
+
+constexpr FeedStage StageOf(int level, bool rare) {
+    if (rare) return FeedStage::Named;
+    if (level < kFirstEvolutionLevel) return FeedStage::First;
+    return level < kSecondEvolutionLevel ? FeedStage::Class : FeedStage::Named;
+}
 // A FO whose DEF level is this or more takes its final form from a column of its own.
 inline constexpr int kFoDefColumnLevel = 45;
 inline constexpr int kIqMax = 200;

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "engine/mag_core.h"
 #include "engine/rare_names.h"
 #include "engine/undo.h"
 
@@ -66,11 +67,11 @@ bool IsClassStageName(std::string_view name) {
 std::optional<Message> PlausibilityRefusal(std::string_view name, int levelSum) {
     const bool anyLevel = name == "マグ" || IsRareMagName(name);
     const char* title = nullptr;
-    if (levelSum < 10 && !anyLevel)
+    if (levelSum < kFirstEvolutionLevel && !anyLevel)
         title = "ちぇけら～";
-    else if (levelSum < 35 && !anyLevel && !IsClassStageName(name))
+    else if (levelSum < kSecondEvolutionLevel && !anyLevel && !IsClassStageName(name))
         title = "がびょーん";
-    else if (levelSum > 200)
+    else if (levelSum > kLevelCap)
         title = "おかしいねおかしいさ";
     if (title == nullptr) return std::nullopt;
     return Message{MessageIcon::Exclamation, title, kImplausible, MessageButtons::Ok};

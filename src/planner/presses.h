@@ -8,7 +8,7 @@
 namespace toviran::planner {
 
 inline constexpr int kSlotsPerPress = 4;
-inline constexpr int kItemsPerPress = 10000;
+inline constexpr int kItemsPerPress = kMaxItemsPerRun;
 
 // Groups the runs of equal items into presses of up to four slots and 10000 items, with the
 // mag after each press. The last press is in level mode when it is one slot whose last item
