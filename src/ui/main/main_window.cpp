@@ -332,10 +332,6 @@ void frmMain::mnuEsaRireki_Click() {
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
-    if (closeGuard_ && !closeGuard_()) {
-        event->ignore();
-        return;
-    }
     // The mag data windows (an unload handler) go first, then the history window.
     for (const auto& handler : unloadHandlers_) handler();
     UnloadRireki();
