@@ -4,13 +4,12 @@
 
 #include "engine/carry.h"
 #include "engine/feeding.h"
+#include "engine/history_text.h"
 #include "engine/mag_forms.h"
 #include "engine/undo.h"
-#include "history/history_text.h"
 
 namespace toviran {
 namespace {
-
 
 const Message kTooManyItems{MessageIcon::Information, "マグもおなか、こわすよね",
                             "えさが多すぎるとおもうんだよ", MessageButtons::Ok};

@@ -4,9 +4,9 @@
 #include <QLayout>
 #include <QMenuBar>
 
+#include "engine/conversion.h"
 #include "engine/rare_evolution.h"
 #include "engine/undo.h"
-#include "history/conversion.h"
 #include "ui/combo_wheel_guard.h"
 #include "ui/fonts.h"
 #include "ui/main/app_icon.h"

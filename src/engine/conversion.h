@@ -1,5 +1,6 @@
 #pragma once
-// Turning a Ver2 mag (a rare mag shown in light red) into the plain Ver1 "マグ".
+// Turning a Ver2 mag (a rare mag shown in light red) into the plain Ver1 "マグ": a rule
+// of the game, with its undo snapshot, like the other actions on the mag.
 #include "engine/display.h"
 #include "engine/mag_state.h"
 #include "engine/messages.h"

@@ -1,4 +1,4 @@
-#include "history/conversion.h"
+#include "engine/conversion.h"
 
 #include "engine/undo.h"
 

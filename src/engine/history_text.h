@@ -1,5 +1,6 @@
 #pragma once
-// The text of one feed-history entry.
+// The text of one feed-history entry. The history is part of the mag's record: the
+// feeding run writes an entry for each fed slot into HistoryText.
 #include <string>
 #include <string_view>
 

@@ -1,4 +1,4 @@
-#include "history/history_text.h"
+#include "engine/history_text.h"
 
 namespace toviran {
 
