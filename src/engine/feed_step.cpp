@@ -26,10 +26,6 @@ ItemEffect Feed(MagCore& m, int tableNo, int item, const StatArray& backup) {
     return {true, ApplyDeltas(m, FeedTableByNo(tableNo)[item], backup)};
 }
 
-StatArray BackupOf(const MagState& s) {
-    return {s.DefProgressBackup, s.PowProgressBackup, s.DexProgressBackup, s.MindProgressBackup};
-}
-
 }  // namespace
 
 std::uint8_t ApplyDeltas(MagCore& m, const FeedDelta& delta, const StatArray& backup) {
@@ -103,25 +99,20 @@ void StoreNumbers(MagState& s, const MagCore& m) {
     s.FeedTableNo = m.feedTableNo;
 }
 
-void StoreCore(MagState& s, const MagCore& m) {
+void FeedOneItem(MagState& s, MagCore& m, int item, CharacterClass cls, SectionIdParity parity,
+                 DisplayObserver& d) {
+    パラメータバック記憶(s);
+    const int formBefore = m.form;
+    const StatArray backup = m.progress;  // a copy: the step changes m.progress
+    const ItemEffect effect = FeedAndEvolve(m, item, backup, cls, parity);
     StoreNumbers(s, m);
-    if (m.form != kNoForm && m.form != MagFormIndex(s.MagName)) s.MagName = kMagForms[m.form].name;
-}
-
-void ApplyFeedTable(MagState& s, int tableNo, DisplayObserver& d) {
-    MagCore m = CoreOf(s);
-    const ItemEffect effect = Feed(m, tableNo, FeedItemIndex(s.FeedName1), BackupOf(s));
-    StoreCore(s, m);
-    ReportItemEffect(effect, d);
-}
-
-void FeedAndEvolve(MagState& s, CharacterClass cls, SectionIdParity parity, DisplayObserver& d) {
-    MagCore m = CoreOf(s);
-    const ItemEffect effect =
-        FeedAndEvolve(m, FeedItemIndex(s.FeedName1), BackupOf(s), cls, parity);
-    StoreCore(s, m);
+    // A name that is none of the 57 forms stays as it was typed until the mag evolves.
+    if (m.form != formBefore && m.form != kNoForm) s.MagName = kMagForms[m.form].name;
     ReportItemEffect(effect, d);
     d.Changed(DisplayItem::Name, StatKind::Def);
+    その他処理(s, d);
+    m.iq = s.IQ;
+    m.synchro = s.Synchro;
 }
 
 void ReportItemEffect(const ItemEffect& effect, DisplayObserver& d) {
