@@ -29,8 +29,4 @@ class NullDisplay final : public DisplayObserver {
     void Changed(DisplayItem, StatKind) override {}
 };
 
-// Fill width of a progress bar: the background width divided by 100 first, then times
-// the progress, in single precision (a 1000-twip bar grows 10 twips a point).
-float BarFillWidth(float backgroundWidth, int progress);
-
 }  // namespace toviran

@@ -267,6 +267,8 @@ class MainWindowTest : public QObject {
     void barBelowOneHundredNeverFillsItsTrack() {
         Fixture f;
         StatBar& bar = *f.c().stats[0].bar;
+        QCOMPARE(BarFillWidth(1000, 5), 50.0f);
+        QCOMPARE(BarFillWidth(1000, 99), 990.0f);
         bar.SetFillTwips(BarFillWidth(1000, 100));
         QCOMPARE(bar.Fill().width(), bar.width());
         bar.SetFillTwips(BarFillWidth(1000, 99));
