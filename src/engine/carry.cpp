@@ -1,6 +1,6 @@
-#include "engine/carry.h"
+#include "carry.h"
 
-#include "engine/mag_core.h"
+#include "mag_core.h"
 
 namespace toviran {
 

@@ -2,9 +2,9 @@
 // The MagState side of the carry: the progress kept before each item, and the IQ/synchro
 // clamp after it. The carry itself (progress into stat and mag levels, the floor rule, the
 // level-200 cap) works on the mag's numbers: CarryProgress in mag_core.h.
-#include "engine/display.h"
-#include "engine/mag_core.h"
-#include "engine/mag_state.h"
+#include "display.h"
+#include "mag_core.h"
+#include "mag_state.h"
 
 namespace toviran {
 

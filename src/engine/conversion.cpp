@@ -1,6 +1,6 @@
-#include "engine/conversion.h"
+#include "conversion.h"
 
-#include "engine/undo.h"
+#include "undo.h"
 
 namespace toviran {
 namespace {

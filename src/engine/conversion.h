@@ -1,9 +1,9 @@
 #pragma once
 // Turning a Ver2 mag (a rare mag shown in light red) into the plain Ver1 "マグ": a rule
 // of the game, with its undo snapshot, like the other actions on the mag.
-#include "engine/display.h"
-#include "engine/mag_state.h"
-#include "engine/messages.h"
+#include "display.h"
+#include "mag_state.h"
+#include "messages.h"
 
 namespace toviran {
 

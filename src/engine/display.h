@@ -1,7 +1,7 @@
 #pragma once
 // The engine never draws: it tells an observer which displayed value changed, and the
 // window (or the batch simulator) redraws exactly that.
-#include "engine/types.h"
+#include "types.h"
 
 namespace toviran {
 

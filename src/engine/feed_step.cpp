@@ -2,10 +2,10 @@
 // the evolution the new level calls for.
 #include <limits>
 
-#include "engine/carry.h"
-#include "engine/feeding.h"
-#include "engine/mag_core.h"
-#include "engine/mag_forms.h"
+#include "carry.h"
+#include "feeding.h"
+#include "mag_core.h"
+#include "mag_forms.h"
 
 namespace toviran {
 namespace {

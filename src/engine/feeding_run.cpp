@@ -2,9 +2,9 @@
 #include <cstdint>
 #include <optional>
 
-#include "engine/feeding.h"
-#include "engine/history_text.h"
-#include "engine/undo.h"
+#include "feeding.h"
+#include "history_text.h"
+#include "undo.h"
 
 namespace toviran {
 namespace {

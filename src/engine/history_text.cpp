@@ -1,4 +1,4 @@
-#include "engine/history_text.h"
+#include "history_text.h"
 
 namespace toviran {
 namespace {

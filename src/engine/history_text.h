@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/types.h"
+#include "types.h"
 
 namespace toviran {
 

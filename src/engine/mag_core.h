@@ -6,9 +6,9 @@
 #include <cstdint>
 #include <span>
 
-#include "engine/feed_tables.h"
-#include "engine/mag_state.h"
-#include "engine/types.h"
+#include "feed_tables.h"
+#include "mag_state.h"
+#include "types.h"
 
 namespace toviran {
 

@@ -1,4 +1,4 @@
-#include "engine/mag_state.h"
+#include "mag_state.h"
 
 namespace toviran {
 namespace {
