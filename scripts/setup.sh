@@ -43,6 +43,8 @@ BUILD_DIR="$ROOT_DIR/build"
 if [ "${TOVIRAN_SANITIZE:-0}" = 1 ]; then
   SANITIZE=ON
   BUILD_DIR="$ROOT_DIR/build-sanitize"
+  # Leaks that the system libraries keep for themselves are not ours to report.
+  export LSAN_OPTIONS="suppressions=$ROOT_DIR/scripts/lsan-suppressions.txt:print_suppressions=0"
 fi
 
 install_missing

@@ -6,7 +6,7 @@
 #include <QApplication>
 #include <optional>
 
-#include "history/history_text.h"
+#include "engine/history_text.h"
 #include "platform/fake_platform.h"
 #include "ui/main/main_window.h"
 

@@ -72,6 +72,22 @@ QStringList ArgumentList(int argc, char** argv) {
     return arguments;
 }
 
+std::string PlatformArgument(const QStringList& arguments) {
+    for (qsizetype i = 1; i + 1 < arguments.size(); ++i) {
+        if (arguments[i] == QStringLiteral("-platform") ||
+            arguments[i] == QStringLiteral("--platform"))
+            return arguments[i + 1].toStdString();
+    }
+    return {};
+}
+
+ToolkitArguments::ToolkitArguments(int argc, char** argv, std::string platform)
+    : platform_(std::move(platform)), values_(argv, argv + argc) {
+    if (!platform_.empty()) values_.insert(values_.begin() + 1, {option_.data(), platform_.data()});
+    count_ = static_cast<int>(values_.size());
+    values_.push_back(nullptr);  // as argv ends
+}
+
 std::optional<int> AnswerInfoOptions(const QStringList& arguments) {
     QCommandLineParser parser;
     Parse(parser, arguments);

@@ -3,11 +3,11 @@
 #include <variant>
 
 #include "cli/output_format.h"
+#include "engine/conversion.h"
 #include "engine/mag_forms.h"
 #include "engine/parameters.h"
 #include "engine/rare_evolution.h"
 #include "engine/undo.h"
-#include "history/conversion.h"
 #include "history/history_file.h"
 #include "planner/planner.h"
 #include "planner/reasons.h"

@@ -1,17 +1,13 @@
 #pragma once
-// Turning progress into stat and mag levels, the floor rule, the level-200 cap and the
-// IQ/synchro clamp.
-#include "engine/display.h"
-#include "engine/mag_core.h"
-#include "engine/mag_state.h"
+// The MagState side of the carry: the progress kept before each item, and the IQ/synchro
+// clamp after it. The carry itself (progress into stat and mag levels, the floor rule, the
+// level-200 cap) works on the mag's numbers: CarryProgress in mag_core.h.
+#include "display.h"
+#include "mag_core.h"
+#include "mag_state.h"
 
 namespace toviran {
 
-void CarryStat(MagState& s, StatKind k, DisplayObserver& d);
-void DEF処理(MagState& s, DisplayObserver& d);
-void POW処理(MagState& s, DisplayObserver& d);
-void DEX処理(MagState& s, DisplayObserver& d);
-void MIND処理(MagState& s, DisplayObserver& d);
 void その他処理(MagState& s, DisplayObserver& d);
 void パラメータバック記憶(MagState& s);
 

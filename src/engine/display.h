@@ -1,7 +1,7 @@
 #pragma once
 // The engine never draws: it tells an observer which displayed value changed, and the
 // window (or the batch simulator) redraws exactly that.
-#include "engine/types.h"
+#include "types.h"
 
 namespace toviran {
 
@@ -28,9 +28,5 @@ class NullDisplay final : public DisplayObserver {
   public:
     void Changed(DisplayItem, StatKind) override {}
 };
-
-// Fill width of a progress bar: the background width divided by 100 first, then times
-// the progress, in single precision (a 1000-twip bar grows 10 twips a point).
-float BarFillWidth(float backgroundWidth, int progress);
 
 }  // namespace toviran

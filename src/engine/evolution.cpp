@@ -3,9 +3,9 @@
 #include <array>
 #include <span>
 
-#include "engine/feeding.h"
-#include "engine/mag_core.h"
-#include "engine/mag_forms.h"
+#include "feeding.h"
+#include "mag_core.h"
+#include "mag_forms.h"
 
 namespace toviran {
 namespace {

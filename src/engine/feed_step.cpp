@@ -2,10 +2,10 @@
 // the evolution the new level calls for.
 #include <limits>
 
-#include "engine/carry.h"
-#include "engine/feeding.h"
-#include "engine/mag_core.h"
-#include "engine/mag_forms.h"
+#include "carry.h"
+#include "feeding.h"
+#include "mag_core.h"
+#include "mag_forms.h"
 
 namespace toviran {
 namespace {
@@ -24,10 +24,6 @@ void AddSaturating(std::int16_t& value, int delta) {
 ItemEffect Feed(MagCore& m, int tableNo, int item, const StatArray& backup) {
     if (item < 0) return {};
     return {true, ApplyDeltas(m, FeedTableByNo(tableNo)[item], backup)};
-}
-
-StatArray BackupOf(const MagState& s) {
-    return {s.DefProgressBackup, s.PowProgressBackup, s.DexProgressBackup, s.MindProgressBackup};
 }
 
 }  // namespace
@@ -103,25 +99,20 @@ void StoreNumbers(MagState& s, const MagCore& m) {
     s.FeedTableNo = m.feedTableNo;
 }
 
-void StoreCore(MagState& s, const MagCore& m) {
+void FeedOneItem(MagState& s, MagCore& m, int item, CharacterClass cls, SectionIdParity parity,
+                 DisplayObserver& d) {
+    パラメータバック記憶(s);
+    const int formBefore = m.form;
+    const StatArray backup = m.progress;  // a copy: the step changes m.progress
+    const ItemEffect effect = FeedAndEvolve(m, item, backup, cls, parity);
     StoreNumbers(s, m);
-    if (m.form != kNoForm && m.form != MagFormIndex(s.MagName)) s.MagName = kMagForms[m.form].name;
-}
-
-void ApplyFeedTable(MagState& s, int tableNo, DisplayObserver& d) {
-    MagCore m = CoreOf(s);
-    const ItemEffect effect = Feed(m, tableNo, FeedItemIndex(s.FeedName1), BackupOf(s));
-    StoreCore(s, m);
-    ReportItemEffect(effect, d);
-}
-
-void FeedAndEvolve(MagState& s, CharacterClass cls, SectionIdParity parity, DisplayObserver& d) {
-    MagCore m = CoreOf(s);
-    const ItemEffect effect =
-        FeedAndEvolve(m, FeedItemIndex(s.FeedName1), BackupOf(s), cls, parity);
-    StoreCore(s, m);
+    // A name that is none of the 57 forms stays as it was typed until the mag evolves.
+    if (m.form != formBefore && m.form != kNoForm) s.MagName = kMagForms[m.form].name;
     ReportItemEffect(effect, d);
     d.Changed(DisplayItem::Name, StatKind::Def);
+    その他処理(s, d);
+    m.iq = s.IQ;
+    m.synchro = s.Synchro;
 }
 
 void ReportItemEffect(const ItemEffect& effect, DisplayObserver& d) {

@@ -1,9 +1,9 @@
-#include "engine/feed_tables.h"
+#include "feed_tables.h"
 
 #include <algorithm>
 #include <stdexcept>
 
-#include "engine/mag_forms.h"
+#include "mag_forms.h"
 
 namespace toviran {
 namespace {

@@ -6,19 +6,20 @@
 #include <string>
 #include <string_view>
 
-#include "engine/display.h"
-#include "engine/mag_core.h"
-#include "engine/mag_state.h"
-#include "engine/messages.h"
+#include "display.h"
+#include "mag_core.h"
+#include "mag_state.h"
+#include "messages.h"
 
 namespace toviran {
 
-// Applies the current item FeedName1 from table 1..8; an unknown item changes nothing.
-void ApplyFeedTable(MagState& s, int tableNo, DisplayObserver& d);
-
-// Feeds FeedName1 once and applies the evolution that is due. Class and parity are
-// those selected at the time of the item.
-void FeedAndEvolve(MagState& s, CharacterClass cls, SectionIdParity parity, DisplayObserver& d);
+// One item of a feeding run: the progress before it kept (パラメータバック記憶), the item
+// (0..10; -1 feeds nothing but still evolves as due) fed with the evolution it calls for,
+// the mag's fields written back with each change shown, then IQ and synchro clamped
+// (その他処理). `m` holds the mag's numbers and stays in step with `s`, so that a run
+// does not convert them for every item. Class and parity are those selected now.
+void FeedOneItem(MagState& s, MagCore& m, int item, CharacterClass cls, SectionIdParity parity,
+                 DisplayObserver& d);
 // Redraws what one item changed: each stat's progress, and its level and the mag's level
 // where a level was gained. Nothing when no row was applied.
 void ReportItemEffect(const ItemEffect& effect, DisplayObserver& d);

@@ -2,11 +2,9 @@
 #include <cstdint>
 #include <optional>
 
-#include "engine/carry.h"
-#include "engine/feeding.h"
-#include "engine/mag_forms.h"
-#include "engine/undo.h"
-#include "history/history_text.h"
+#include "feeding.h"
+#include "history_text.h"
+#include "undo.h"
 
 namespace toviran {
 namespace {
@@ -57,16 +55,6 @@ int SwitchSlot(MagState& s, const FeedRequest& r, const CountPlan& plan, std::in
         boundary += plan.counts[k];
     }
     return switched;
-}
-
-// Shows one fed item: the step's numbers written back to the mag, the name when the form
-// changed, then the redraws in the order the item's carries and evolution made them.
-void ShowItem(MagState& s, const MagCore& m, int formBefore, const ItemEffect& effect,
-              DisplayObserver& d) {
-    StoreNumbers(s, m);
-    if (m.form != formBefore && m.form != kNoForm) s.MagName = kMagForms[m.form].name;
-    ReportItemEffect(effect, d);
-    d.Changed(DisplayItem::Name, StatKind::Def);
 }
 
 void RecordSlotForms(MagState& s, const FeedRequest& r, const CountPlan& plan, std::int64_t i) {
@@ -153,18 +141,11 @@ FeedOutcome RunFeeding(MagState& s, const FeedRequest& r, Prompter& prompter, Di
     int item = slotItems[0];
     const std::int32_t bound = s.FeedCount;
     for (std::int32_t i = 1; i <= bound; ++i) {
-        パラメータバック記憶(s);
         if (r.mode == FeedMode::Count) {
             if (const int slot = SwitchSlot(s, r, plan, i); slot >= 0) item = slotItems[slot];
         }
-        const StatArray backup = m.progress;
-        const int formBefore = m.form;
-        const ItemEffect effect = FeedAndEvolve(m, item, backup, r.characterClass, r.parity);
-        ShowItem(s, m, formBefore, effect, d);
+        FeedOneItem(s, m, item, r.characterClass, r.parity, d);
         if (r.mode == FeedMode::Count) RecordSlotForms(s, r, plan, i);
-        その他処理(s, d);
-        m.iq = s.IQ;
-        m.synchro = s.Synchro;
         if (r.mode == FeedMode::Level && s.Level >= target) {
             s.FeedCount = i;
             break;

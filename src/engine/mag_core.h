@@ -6,9 +6,9 @@
 #include <cstdint>
 #include <span>
 
-#include "engine/feed_tables.h"
-#include "engine/mag_state.h"
-#include "engine/types.h"
+#include "feed_tables.h"
+#include "mag_state.h"
+#include "types.h"
 
 namespace toviran {
 
@@ -132,8 +132,5 @@ int FinalEvolutionForm(int form, const StatArray& statLevel, CharacterClass cls,
 MagCore CoreOf(const MagState& s);
 // Writes the numbers back (levels, progress, IQ, synchro, table number), not the name.
 void StoreNumbers(MagState& s, const MagCore& m);
-// Writes the numbers back. The name is written only when the form differs from the one
-// the name stands for, so a name that is none of the 57 forms stays as it was typed.
-void StoreCore(MagState& s, const MagCore& m);
 
 }  // namespace toviran

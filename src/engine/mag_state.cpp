@@ -1,6 +1,4 @@
-#include "engine/mag_state.h"
-
-#include "engine/display.h"
+#include "mag_state.h"
 
 namespace toviran {
 namespace {
@@ -48,10 +46,6 @@ std::int16_t StatLevel(const MagState& s, StatKind k) {
 }
 std::int16_t StatProgress(const MagState& s, StatKind k) {
     return StatProgress(const_cast<MagState&>(s), k);
-}
-
-float BarFillWidth(float backgroundWidth, int progress) {
-    return backgroundWidth / 100.0f * static_cast<float>(progress);
 }
 
 }  // namespace toviran

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "engine/types.h"
+#include "types.h"
 
 namespace toviran {
 

@@ -1,12 +1,12 @@
-#include "engine/parameters.h"
+#include "parameters.h"
 
 #include <charconv>
 #include <cstdint>
 #include <optional>
 
-#include "engine/mag_core.h"
-#include "engine/rare_names.h"
-#include "engine/undo.h"
+#include "mag_core.h"
+#include "rare_names.h"
+#include "undo.h"
 
 namespace toviran {
 namespace {

@@ -4,9 +4,9 @@
 #include <string>
 #include <string_view>
 
-#include "engine/display.h"
-#include "engine/mag_state.h"
-#include "engine/messages.h"
+#include "display.h"
+#include "mag_state.h"
+#include "messages.h"
 
 namespace toviran {
 

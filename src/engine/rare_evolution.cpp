@@ -1,9 +1,9 @@
-#include "engine/rare_evolution.h"
+#include "rare_evolution.h"
 
 #include <array>
 
-#include "engine/mag_core.h"
-#include "engine/undo.h"
+#include "mag_core.h"
+#include "undo.h"
 
 namespace toviran {
 namespace {

@@ -3,10 +3,10 @@
 #include <span>
 #include <string_view>
 
-#include "engine/display.h"
-#include "engine/mag_core.h"
-#include "engine/mag_state.h"
-#include "engine/messages.h"
+#include "display.h"
+#include "mag_core.h"
+#include "mag_state.h"
+#include "messages.h"
 
 namespace toviran {
 

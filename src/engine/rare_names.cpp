@@ -1,6 +1,6 @@
-#include "engine/rare_names.h"
+#include "rare_names.h"
 
-#include "engine/feed_tables.h"
+#include "feed_tables.h"
 
 namespace toviran {
 namespace {

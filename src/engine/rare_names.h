@@ -2,7 +2,7 @@
 // The 21 rare mags and the colour their name is shown in.
 #include <string_view>
 
-#include "engine/types.h"
+#include "types.h"
 
 namespace toviran {
 

@@ -1,6 +1,6 @@
-#include "engine/undo.h"
+#include "undo.h"
 
-#include "engine/rare_names.h"
+#include "rare_names.h"
 
 namespace toviran {
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
 // One level of undo, and the new-mag command.
-#include "engine/display.h"
-#include "engine/mag_state.h"
+#include "display.h"
+#include "mag_state.h"
 
 namespace toviran {
 

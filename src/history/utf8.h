@@ -11,8 +11,10 @@ struct Utf8Step {
     bool valid;          // false: a broken sequence, to be read as one character
 };
 
-// The sequence at the start of `text` (not empty). A broken one is as long as the part
-// that could still have begun a character, so that reading resumes at the byte that broke it.
+// The sequence at the start of `text` (not empty). A broken one takes its lead byte and
+// the continuation bytes that follow, up to as many as the lead announces, so that an
+// overlong form, a surrogate or a code point past U+10FFFF reads as one character; a byte
+// that cannot continue it ends it, and reading resumes there.
 Utf8Step NextUtf8(std::string_view text);
 
 bool IsValidUtf8(std::string_view text);

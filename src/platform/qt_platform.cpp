@@ -13,6 +13,8 @@
 #include <QUrl>
 #include <array>
 
+#include "platform/file_list_room.h"
+
 namespace toviran {
 namespace {
 
@@ -73,6 +75,12 @@ class ExistingFolderSaveDialog final : public QFileDialog {
             }
         }
         QFileDialog::accept();
+    }
+
+  protected:
+    void showEvent(QShowEvent* event) override {
+        QFileDialog::showEvent(event);
+        GiveFileListsRoom(*this);
     }
 };
 

@@ -30,6 +30,10 @@ void MakeListPickOnly(QComboBox& combo) {
     combo.setEditable(true);
     combo.setInsertPolicy(QComboBox::NoInsert);
     combo.setCompleter(nullptr);
+    // When the edit part finishes editing (the focus leaves it for a button, another
+    // window ...), the toolkit's combo box selects the list item that matches the typed
+    // text and reports it as activated, as if it had been picked. That link goes.
+    QObject::disconnect(combo.lineEdit(), &QLineEdit::editingFinished, &combo, nullptr);
     auto* swallower = new EnterSwallower(&combo);
     combo.installEventFilter(swallower);
     combo.lineEdit()->installEventFilter(swallower);

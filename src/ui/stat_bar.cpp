@@ -22,6 +22,10 @@ void Paint(QWidget& box, Rgb colour) {
 
 }  // namespace
 
+float BarFillWidth(float backgroundWidth, int progress) {
+    return backgroundWidth / 100.0f * static_cast<float>(progress);
+}
+
 StatBar::StatBar(Rgb background, Rgb fill, QSize sizeTwips, QWidget* parent)
     : QWidget(parent), fill_(new QWidget(this)), sizeTwips_(sizeTwips) {
     resize(TwipsSize(sizeTwips.width(), sizeTwips.height()));

@@ -24,4 +24,9 @@ class StatBar final : public QWidget {
     double fillTwips_ = 0;
 };
 
+// Fill width of a progress bar for a stat's progress: the background width divided by 100
+// first, then times the progress, in single precision (a 1000-twip bar grows 10 twips a
+// point), as the main window draws it.
+float BarFillWidth(float backgroundWidth, int progress);
+
 }  // namespace toviran

@@ -39,10 +39,8 @@ TEST(FeedTables, TableChoiceByLevelAndName) {
 TEST(FeedTables, UnknownItemOrNameFeedsNothing) {
     MagState s;
     RecordingDisplay d;
-    s.FeedName1 = "おにぎり";
-    パラメータバック記憶(s);
-    ApplyFeedTable(s, 1, d);
-    EXPECT_TRUE(d.changes.empty());
+    FeedOne(s, "おにぎり", CharacterClass::HU, SectionIdParity::Even, &d);
+    EXPECT_FALSE(d.Saw(DisplayItem::StatProgress));
     EXPECT_EQ(s.PowProgress, 0);
 
     // A name that no table lists feeds nothing and keeps the previous table number.
@@ -61,35 +59,36 @@ TEST(Carry, LevelUpFloorAndBar) {
         int before, delta, after, levels;
     } cases[] = {{95, 10, 5, 1}, {95, 5, 0, 1}, {99, 1, 0, 1}, {95, 4, 99, 0}, {3, -5, 3, 0},
                  {10, -5, 5, 0}, {5, -5, 5, 0}, {0, -5, 0, 0}, {0, 0, 0, 0}};
+    constexpr int kDex = static_cast<int>(StatKind::Dex);
     for (const auto& c : cases) {
-        MagState s;
+        MagCore m;
         RecordingDisplay d;
-        s.DexProgress = static_cast<std::int16_t>(c.before);
-        パラメータバック記憶(s);
-        s.DexProgress = static_cast<std::int16_t>(c.before + c.delta);
-        DEX処理(s, d);
-        EXPECT_EQ(s.DexProgress, c.after) << c.before << " " << c.delta;
-        EXPECT_EQ(s.DexLevel, c.levels) << c.before << " " << c.delta;
-        EXPECT_EQ(s.Level, 5 + c.levels);
+        m.progress[kDex] = static_cast<std::int16_t>(c.before);
+        const FeedDelta delta{0, 0, static_cast<std::int8_t>(c.delta), 0, 0, 0};
+        const StatArray before = m.progress;
+        ReportItemEffect({true, ApplyDeltas(m, delta, before)}, d);
+        EXPECT_EQ(m.progress[kDex], c.after) << c.before << " " << c.delta;
+        EXPECT_EQ(m.statLevel[kDex], c.levels) << c.before << " " << c.delta;
+        EXPECT_EQ(m.level, 5 + c.levels);
         EXPECT_EQ(d.Saw(DisplayItem::StatLevel, StatKind::Dex), c.levels == 1);
         EXPECT_EQ(d.Saw(DisplayItem::Level), c.levels == 1);
         EXPECT_TRUE(d.Saw(DisplayItem::StatProgress, StatKind::Dex));  // even for a delta of 0
     }
-    EXPECT_FLOAT_EQ(BarFillWidth(1000.0f, 5), 50.0f);
-    EXPECT_FLOAT_EQ(BarFillWidth(1000.0f, 99), 990.0f);
 }
 
 TEST(Carry, NoLevelAboveTwoHundred) {
     // At 200 a stat at 97 fed +5 shows 99 and no level label changes.
     MagState s;
     SetStats(s, 50, 50, 50, 50);
+    MagCore m = CoreOf(s);
     RecordingDisplay d;
-    s.DexProgress = 97;
-    パラメータバック記憶(s);
-    s.DexProgress += 5;
-    DEX処理(s, d);
-    EXPECT_EQ(s.DexProgress, 99);
-    EXPECT_EQ(s.Level, 200);
+    constexpr int kDex = static_cast<int>(StatKind::Dex);
+    m.progress[kDex] = 97;
+    const FeedDelta delta{0, 0, 5, 0, 0, 0};
+    const StatArray before = m.progress;
+    ReportItemEffect({true, ApplyDeltas(m, delta, before)}, d);
+    EXPECT_EQ(m.progress[kDex], 99);
+    EXPECT_EQ(m.level, 200);
     EXPECT_FALSE(d.Saw(DisplayItem::Level));
     EXPECT_FALSE(d.Saw(DisplayItem::StatLevel));
 }

@@ -6,8 +6,8 @@
 #include <utility>
 #include <vector>
 
-#include "engine/carry.h"
 #include "engine/display.h"
+#include "engine/feed_tables.h"
 #include "engine/feeding.h"
 #include "engine/mag_state.h"
 #include "engine/messages.h"
@@ -58,9 +58,8 @@ inline void FeedOne(MagState& s, const std::string& item, CharacterClass cls = C
     NullDisplay null;
     DisplayObserver& d = shown ? *shown : null;
     s.FeedName1 = item;
-    パラメータバック記憶(s);
-    FeedAndEvolve(s, cls, parity, d);
-    その他処理(s, d);
+    MagCore m = CoreOf(s);
+    FeedOneItem(s, m, FeedItemIndex(item), cls, parity, d);
 }
 
 // A count-mode request: (item, count) for slots 1, 2, ... in turn, each enabled.

@@ -146,8 +146,16 @@ void DataWindowsTest::onlyAListPickChangesTheEntry() {
     edit->clear();
     Type(edit, QStringLiteral("チュレル"));
     QTest::keyClick(edit, Qt::Key_Return);
+    // A click on another window takes the focus from the box, as when the user goes back
+    // to the main window.
+    QWidget elsewhere;
+    elsewhere.show();
+    QApplication::setActiveWindow(&elsewhere);
+    QVERIFY(!combo->hasFocus());
     QCOMPARE(edit->text(), QStringLiteral("チュレル"));
     QCOMPARE(Text(w, "lblName"), QStringLiteral("MAG"));
+    QApplication::setActiveWindow(&w);
+    edit->setFocus();
     QCOMPARE(combo->count(), 57);
 
     QTest::keyClick(edit, Qt::Key_Down);  // stepping through the list is a pick

@@ -3,13 +3,17 @@
 #include <sys/resource.h>
 
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QLineEdit>
+#include <QListView>
 #include <QMessageBox>
+#include <QTreeView>
 #include <QtTest>
 #include <csignal>
 
 #include "main_window_fixture.h"
 #include "platform/qt_platform.h"
+#include "platform/toolkit_translation.h"
 #include "temp_dir.h"
 #include "ui/main/history_box.h"
 #include "ui/main/history_box_text.h"
@@ -42,6 +46,27 @@ struct Fixture : testing::MainWindowFixture {
     QString BoxText() { return window.RirekiWindow()->txtRireki()->toPlainText(); }
 };
 
+// The texts of a list's column that its width cuts short: the header's and the cells'.
+QStringList CutTexts(QAbstractItemView& view, int width, int column = 0) {
+    QStringList cut;
+    QStyleOptionViewItem option;
+    option.initFrom(&view);
+    const QModelIndex root = view.rootIndex();
+    for (int row = 0; row < view.model()->rowCount(root); ++row) {
+        const QModelIndex cell = view.model()->index(row, column, root);
+        if (view.itemDelegateForIndex(cell)->sizeHint(option, cell).width() > width)
+            cut << cell.data().toString();
+    }
+    return cut;
+}
+QStringList CutTexts(QTreeView& list, int column) {
+    QHeaderView& header = *list.header();
+    QStringList cut = CutTexts(list, header.sectionSize(column), column);
+    if (header.sectionSizeHint(column) > header.sectionSize(column))
+        cut << list.model()->headerData(column, Qt::Horizontal).toString();
+    return cut;
+}
+
 // Makes every file write of this process fail past `bytes` bytes, while alive.
 class FileSizeLimit {
   public:
@@ -66,7 +91,15 @@ class FileSizeLimit {
 
 class HistoryWindowTest : public QObject {
     Q_OBJECT
+    // The toolkit's file dialog keeps its column widths in the user's settings folder;
+    // the tests start from none and leave none behind.
+    TempDir settings;
+
   private slots:
+    void initTestCase() {
+        qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(settings.path().string()));
+    }
+
     void menuAndCheckBoxShowAndHideInStep() {
         Fixture f;
         QAction* menu = f.c().menu.mnuEsaRireki;
@@ -229,6 +262,30 @@ class HistoryWindowTest : public QObject {
         type(dir.path() / "kiroku");
         QCOMPARE(dialog.AskSavePath({"t", "マグ育成履歴", "text file(*.txt)"}),
                  (dir.path() / "kiroku").string());
+    }
+
+    // At the dialog's first size every header, size, type and date in the file list and
+    // every place in the side list shows whole.
+    void saveDialogShowsItsListsWhole() {
+        QVERIFY(InstallToolkitTranslation(*QCoreApplication::instance()));  // Japanese headers
+        TempDir dir;
+        fs::create_directory(dir.path() / "フォルダ");
+        std::ofstream(dir.path() / "rireki.txt") << std::string(233, 'a');
+        QStringList cut{"not looked at"};
+        QTimer::singleShot(0, [&cut] {
+            auto* files = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            auto* list = files->findChild<QTreeView*>("treeView");
+            auto* sidebar = files->findChild<QListView*>("sidebar");
+            if (QTest::qWaitFor(
+                    [list] { return list->model()->rowCount(list->rootIndex()) == 2; })) {
+                cut = CutTexts(*sidebar, sidebar->viewport()->width());
+                for (int column = 0; column < 4; ++column) cut += CutTexts(*list, column);
+            }
+            files->reject();
+        });
+        QtFileDialog().AskSavePath(
+            {"t", (dir.path() / "マグ育成履歴").string(), "text file(*.txt)"});
+        QCOMPARE(cut.join(" | "), QString());
     }
 
     void failedSaveSaysSoAndKeepsTheEarlierFile() {

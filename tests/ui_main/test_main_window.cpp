@@ -71,11 +71,17 @@ bool SlotUsable(const FeedSlotControls& s) {
 
 }  // namespace
 
-// Takes every key for itself before shortcuts run, as a text box does with its editing keys.
+// Takes every key for itself before shortcuts run, as a text box does with its editing keys,
+// and counts the keys it was offered.
 class ClaimsShortcutKeys final : public QObject {
+  public:
+    QList<int> offered;
+
   protected:
     bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::ShortcutOverride) event->accept();
+        if (event->type() != QEvent::ShortcutOverride) return false;
+        offered << static_cast<QKeyEvent*>(event)->key();
+        event->accept();
         return false;
     }
 };
@@ -220,6 +226,22 @@ class MainWindowTest : public QObject {
         QVERIFY(!rireki->isChecked() && f.window.ExistingRirekiWindow() == nullptr);
     }
 
+    // A disabled entry's key belongs to the text box or combo box that has the focus.
+    void disabledMenuEntryLeavesItsKeyToTheFocusedBox() {
+        Fixture f;
+        QAction* timer = f.c().menu.mnuTimer;
+        timer->setEnabled(false);
+        QApplication::setActiveWindow(&f.window);
+        for (QWidget* field : std::initializer_list<QWidget*>{f.slot(0).count, f.c().cmbAwake}) {
+            ClaimsShortcutKeys box;
+            field->installEventFilter(&box);
+            field->setFocus();
+            QTest::keyClick(field, Qt::Key_T, Qt::ControlModifier);
+            QVERIFY(box.offered.contains(Qt::Key_T));
+            QVERIFY(!timer->isChecked());
+        }
+    }
+
     // Resting over a combo box without the focus, the wheel picks nothing and runs nothing.
     void wheelLeavesUnfocusedComboBoxesAlone() {
         Fixture f;
@@ -245,6 +267,8 @@ class MainWindowTest : public QObject {
     void barBelowOneHundredNeverFillsItsTrack() {
         Fixture f;
         StatBar& bar = *f.c().stats[0].bar;
+        QCOMPARE(BarFillWidth(1000, 5), 50.0f);
+        QCOMPARE(BarFillWidth(1000, 99), 990.0f);
         bar.SetFillTwips(BarFillWidth(1000, 100));
         QCOMPARE(bar.Fill().width(), bar.width());
         bar.SetFillTwips(BarFillWidth(1000, 99));

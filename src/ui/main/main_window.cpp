@@ -4,9 +4,9 @@
 #include <QLayout>
 #include <QMenuBar>
 
+#include "engine/conversion.h"
 #include "engine/rare_evolution.h"
 #include "engine/undo.h"
-#include "history/conversion.h"
 #include "ui/combo_wheel_guard.h"
 #include "ui/fonts.h"
 #include "ui/main/app_icon.h"
@@ -332,10 +332,6 @@ void frmMain::mnuEsaRireki_Click() {
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
-    if (closeGuard_ && !closeGuard_()) {
-        event->ignore();
-        return;
-    }
     // The mag data windows (an unload handler) go first, then the history window.
     for (const auto& handler : unloadHandlers_) handler();
     UnloadRireki();

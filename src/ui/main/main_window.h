@@ -49,9 +49,8 @@ class frmMain final : public QMainWindow, public DisplayObserver {
     void えさ履歴ウインドウの表示();
     const std::string& SaveFileName() const { return saver_.SaveFileName(); }
 
-    // Closing the window: `guard` may refuse it; `handler`s run once it closes, after
-    // the history window has been unloaded.
-    void SetCloseGuard(std::function<bool()> guard) { closeGuard_ = std::move(guard); }
+    // Closing the window: `handler`s run as it closes, before the history window is
+    // unloaded.
     void AddUnloadHandler(std::function<void()> handler) {
         unloadHandlers_.push_back(std::move(handler));
     }
@@ -81,7 +80,6 @@ class frmMain final : public QMainWindow, public DisplayObserver {
     HistoryBox txtRireki_;  // kept while the history window comes and goes
     QPointer<frmRireki> rireki_;
     HistorySaver saver_;
-    std::function<bool()> closeGuard_;
     std::vector<std::function<void()>> unloadHandlers_;
     std::vector<std::function<void()>> magChangedHandlers_;
     bool magChangeNoted_ = false;

@@ -27,9 +27,6 @@ class frmParameter final : public QDialog {
     frmParameter(MagState& state, Prompter& prompter, DisplayObserver& display,
                  QWidget* owner = nullptr);
 
-    // The name applying will set: the list item last picked, or the captured name.
-    const std::string& NameToApply() const { return ParameterMagName; }
-
   private:
     struct StatControls {
         QLineEdit* level;

@@ -7,6 +7,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+
 #include "history/cp932.h"
 #include "history/history_file.h"
 #include "temp_dir.h"
@@ -24,26 +26,38 @@ class HistoryFile : public ::testing::Test {
     testing::RecordingPrompter prompter_;
 };
 
-// Each character CP932 cannot hold, and each broken UTF-8 sequence, is one "?"; reading
-// goes on at the byte that broke a sequence.
+// Each character CP932 cannot hold, and each broken UTF-8 sequence, is one "?". A broken
+// sequence ends where the bytes its lead byte announces end, or at the first byte that
+// cannot continue it; that byte is read again as the start of the next character.
 TEST_F(HistoryFile, ReplacementCharacters) {
     const struct {
+        const char* form;
         const char* utf8;
         const char* cp932;
-        std::size_t replaced;
     } cases[] = {
-        {"①", "\x87\x40", 0},  // NEC special characters are in CP932
-        {"a😀b𠮷한€", "a?b???", 4},
-        {"a\xF0\x9F"
-         "b",
-         "a?b", 1},                            // a cut-off sequence
-        {"\xC0\xAF\xED\xA0\x80", "?????", 5},  // an overlong "/" and a surrogate
-        {"x\xE3\x81", "x?", 1},                // cut off at the very end
+        {"NEC special character", "①", "\x87\x40"},
+        {"outside CP932", "a😀z𠮷한€", "a?z???"},
+        {"overlong two-byte /", "a\xC0\xAFz", "a?z"},
+        {"overlong three-byte /", "a\xE0\x80\xAFz", "a?z"},
+        {"overlong four-byte /", "a\xF0\x80\x80\xAFz", "a?z"},
+        {"high surrogate", "a\xED\xA0\x80z", "a?z"},
+        {"low surrogate", "a\xED\xBF\xBFz", "a?z"},
+        {"U+110000", "a\xF4\x90\x80\x80z", "a?z"},
+        {"four-byte lead past U+13FFFF", "a\xF5\x80\x80\x80z", "a?z"},
+        {"five-byte form", "a\xF8\x88\x80\x80\x80z", "a?z"},
+        {"lone continuation byte", "a\x80z", "a?z"},
+        {"FF", "a\xFFz", "a?z"},
+        {"cut off before a letter", "a\xF0\x9Fz", "a?z"},
+        {"cut off before a character", "\xE3\x81あ", "?\x82\xa0"},
+        {"cut off at the end", "x\xE3\x81", "x?"},
+        {"four bytes cut off at the end", "x\xF0\x9F\x98", "x?"},
+        {"two broken in a row", "\xC0\xAF\xED\xA0\x80", "??"},
     };
     for (const auto& c : cases) {
         const Cp932Text out = ToCp932(c.utf8);
-        EXPECT_EQ(out.bytes, c.cp932) << c.utf8;
-        EXPECT_EQ(out.replaced, c.replaced) << c.utf8;
+        EXPECT_EQ(out.bytes, c.cp932) << c.form;
+        const std::string_view expected = c.cp932;  // no case holds a "?" of its own
+        EXPECT_EQ(out.replaced, std::count(expected.begin(), expected.end(), '?')) << c.form;
     }
 }
 

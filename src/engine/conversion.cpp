@@ -1,6 +1,6 @@
-#include "history/conversion.h"
+#include "conversion.h"
 
-#include "engine/undo.h"
+#include "undo.h"
 
 namespace toviran {
 namespace {

@@ -1,6 +1,7 @@
-#include "history/history_text.h"
+#include "history_text.h"
 
 namespace toviran {
+namespace {
 
 std::string ParityWord(SectionIdParity parity) {
     return parity == SectionIdParity::Even ? "偶数" : "奇数";
@@ -18,6 +19,8 @@ std::string ClassWord(CharacterClass cls) {
     }
     return "ＦＯＲＣＥ  ";
 }
+
+}  // namespace
 
 std::string HistoryEntry(SectionIdParity parity, CharacterClass cls, std::string_view item,
                          std::string_view quantity, std::string_view magName) {
