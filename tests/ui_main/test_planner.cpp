@@ -74,21 +74,53 @@ class PlannerTest : public QObject {
         QVERIFY(!entry->isChecked() && !planner->isVisible());
         entry->trigger();
         QVERIFY(planner->isVisible() && entry->isChecked());
+        const QPoint placed = planner->pos();
         entry->trigger();
         QVERIFY(!planner->isVisible());
+
+        // Where the player puts it, it opens again, wherever the main window has gone.
+        entry->trigger();
+        QCOMPARE(planner->pos(), placed);
+        const QPoint chosen = placed + QPoint(-25, 60);
+        planner->move(chosen);
+        planner->close();
+        f.window.move(f.window.pos() + QPoint(40, 30));
+        entry->trigger();
+        QCOMPARE(planner->pos(), chosen);
     }
 
-    // Right of the main window below the mag data windows, unless a window lies there.
+    // Beside the main window and off the side windows where the screen has room; on a
+    // 1366x768 screen with the main window in the middle, shrunk into the room beside it.
     void opensWhereItCoversNoOtherWindow() {
         const QRect screen(0, 0, 1280, 1024);
         const QRect main(100, 50, 500, 300);
         const QRect data(600, 50, 300, 400);
         const QSize size(500, 400);
-        QCOMPARE(PlannerTopLeft(main, data, size, {}, screen), QPoint(600, 450));
+        const QSize least(400, 300);
+        QCOMPARE(PlannerFrame(main, data, size, least, {}, screen), QRect(QPoint(600, 450), size));
         const std::vector<QRect> history{QRect(100, 350, 800, 200)};
-        const QPoint moved = PlannerTopLeft(main, data, size, history, screen);
-        QVERIFY(!QRect(moved, size).intersects(history[0]) && !QRect(moved, size).intersects(main));
-        QVERIFY(screen.contains(QRect(moved, size)));
+        const QRect moved = PlannerFrame(main, data, size, least, history, screen);
+        QVERIFY(!moved.intersects(history[0]) && !moved.intersects(main));
+        QVERIFY(screen.contains(moved) && moved.size() == size);
+
+        const QRect small(0, 0, 1366, 768);
+        const QRect centred(438, 249, 490, 271);
+        const QRect catalogue(928, 249, 306, 152);
+        const QRect feedTable(928, 401, 306, 230);
+        const QRect area = catalogue.united(feedTable);
+        const QRect beside = PlannerFrame(centred, area, QSize(530, 540), least, {}, small);
+        QVERIFY(small.contains(beside) && !beside.intersects(centred));
+        QCOMPARE(beside.size(), QSize(438, 540));  // the room right of the main window
+        const QRect clear =
+            PlannerFrame(centred, area, QSize(420, 540), least, {catalogue, feedTable}, small);
+        QVERIFY(small.contains(clear) && !clear.intersects(centred) && !clear.intersects(area));
+        // No free room: over a side window rather than the main window.
+        const QRect crowded(0, 0, 1000, 800);
+        const QRect corner(0, 0, 490, 271);
+        const std::vector<QRect> sides{QRect(490, 0, 306, 382), QRect(0, 271, 490, 200)};
+        const QRect over =
+            PlannerFrame(corner, sides[0], QSize(420, 540), QSize(400, 500), sides, crowded);
+        QVERIFY(crowded.contains(over) && !over.intersects(corner));
     }
 
     void greyedFormsFollowTheClassAndId() {
