@@ -4,8 +4,9 @@
 
 namespace toviran {
 
-bool FakeMessageBoxes::Show(const Message& message) {
+bool FakeMessageBoxes::ShowOver(QWidget* window, const Message& message) {
     shown.push_back(message);
+    over.push_back(window);
     if (onShow) onShow(message);
     if (answers.empty()) return true;
     const bool answer = answers.front();

@@ -11,10 +11,12 @@ namespace toviran {
 
 class FakeMessageBoxes final : public MessageBoxes {
   public:
-    bool Show(const Message& message) override;
+    bool Show(const Message& message) override { return ShowOver(nullptr, message); }
+    bool ShowOver(QWidget* window, const Message& message) override;
 
     std::vector<Message> shown;
-    std::deque<bool> answers;  // next answers; OK when empty
+    std::vector<const QWidget*> over;  // the window each box was shown over; nullptr: main
+    std::deque<bool> answers;          // next answers; OK when empty
     // Runs while a box is "open", e.g. to look at the window as the user would see it.
     std::function<void(const Message&)> onShow;
 };

@@ -8,10 +8,16 @@
 
 #include "engine/messages.h"
 
+class QWidget;
+
 namespace toviran {
 
-// Message boxes: Prompter::Show shows a modal box and returns true for OK.
-using MessageBoxes = Prompter;
+// Message boxes: Prompter::Show shows a modal box over the main window (or over the modal
+// window open) and returns true for OK; ShowOver shows it over the window that raised it.
+class MessageBoxes : public Prompter {
+  public:
+    virtual bool ShowOver(QWidget* window, const Message& message) = 0;
+};
 
 class SystemBeep {
   public:

@@ -87,10 +87,14 @@ class ExistingFolderSaveDialog final : public QFileDialog {
 }  // namespace
 
 bool QtMessageBoxes::Show(const Message& message) {
+    return ShowOver(BoxParent(parent_), message);
+}
+
+bool QtMessageBoxes::ShowOver(QWidget* window, const Message& message) {
     const QString title =
         message.title.empty() ? QString::fromUtf8(kAppTitle) : Utf8(message.title);
     QMessageBox box(kIcons[static_cast<std::size_t>(message.icon)], title, Utf8(message.text),
-                    QMessageBox::Ok, BoxParent(parent_));
+                    QMessageBox::Ok, window);
     if (message.buttons == MessageButtons::OkCancel) {
         box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
     }

@@ -17,6 +17,7 @@ class QtMessageBoxes final : public MessageBoxes {
     // Boxes are modal to `parent` when it is set (the main window), else to the app.
     void SetParent(QWidget* parent) { parent_ = parent; }
     bool Show(const Message& message) override;
+    bool ShowOver(QWidget* window, const Message& message) override;
 
   private:
     QPointer<QWidget> parent_;

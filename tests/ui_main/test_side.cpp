@@ -19,6 +19,15 @@ struct SideFixture : testing::MainWindowFixture {
     MagCatalogWindow* Catalogue() const { return window.findChild<MagCatalogWindow*>(); }
     // Closed windows delete themselves once control returns to the event loop.
     static void Settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+    // The catalogue right of the main window with the tops aligned, the feed table touching
+    // its lower edge.
+    void ExpectBeside(const MagCatalogWindow& catalogue) const {
+        const QRect main = window.frameGeometry();
+        const QPoint right(main.left() + main.width(), main.top());
+        QCOMPARE(catalogue.frameGeometry().topLeft(), right);
+        QCOMPARE(catalogue.LoadedFeedTable()->frameGeometry().topLeft(),
+                 right + QPoint(0, catalogue.frameGeometry().height()));
+    }
 };
 
 void Touch(const fs::path& file) {
@@ -39,13 +48,7 @@ class SideTest : public QObject {
         QPointer<MagCatalogWindow> catalogue = f.Catalogue();
         QPointer<QWidget> table = catalogue->LoadedFeedTable();
         QVERIFY(catalogue->isVisible() && table->isVisible());
-        const QRect main = f.window.frameGeometry();
-        QCOMPARE(catalogue->frameGeometry().topLeft(),
-                 QPoint(main.left() + main.width(), main.top()));
-        // The feed table touches the catalogue's lower edge.
-        QCOMPARE(
-            table->frameGeometry().topLeft(),
-            QPoint(main.left() + main.width(), main.top() + catalogue->frameGeometry().height()));
+        f.ExpectBeside(*catalogue);
         // Owned tool windows: each stays above its owner and is minimised with it.
         QCOMPARE(table->parentWidget(), catalogue.data());
         QCOMPARE(catalogue->parentWidget(), &f.window);
@@ -57,14 +60,17 @@ class SideTest : public QObject {
         SideFixture::Settle();
         QVERIFY(catalogue.isNull() && table.isNull());
 
-        // The catalogue's own close box clears the mark; the menu then opens it again.
+        // The catalogue's own close box clears the mark; the menu then opens it again, in
+        // the same place beside the main window each time.
         menu->trigger();
+        f.ExpectBeside(*f.Catalogue());
         f.Catalogue()->close();
         QVERIFY(!menu->isChecked() && !f.c().chkMag->isChecked());
         SideFixture::Settle();
         QVERIFY(f.Catalogue() == nullptr);
         menu->trigger();
         QVERIFY(menu->isChecked() && f.Catalogue()->isVisible());
+        f.ExpectBeside(*f.Catalogue());
     }
 
     // Whatever the window manager does with the feed table, owned by the catalogue.

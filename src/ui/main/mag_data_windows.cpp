@@ -17,6 +17,27 @@ namespace {
 constexpr int kFramePollMilliseconds = 50;
 constexpr int kMaxFramePolls = 40;
 
+// The window's frame around its inside; none while the toolkit does not know it.
+QMargins FrameMargins(const QWidget& window) {
+    const QRect frame = window.frameGeometry();
+    const QRect inside = window.geometry();
+    return {inside.left() - frame.left(), inside.top() - frame.top(),
+            frame.right() - inside.right(), frame.bottom() - inside.bottom()};
+}
+
+// A window whose frame the toolkit does not know yet is taken to get the main window's.
+QMargins FrameOr(const QWidget& window, const QWidget& main) {
+    const QMargins margins = FrameMargins(window);
+    return margins.isNull() ? FrameMargins(main) : margins;
+}
+
+// Puts the window's frame at `frameTopLeft` by placing its inside: moving a window by its
+// frame goes wrong when the window manager frames it late, or when the toolkit never
+// learns of the frame at all (as happens to a window shown again soon after).
+void PlaceFrame(QWidget& window, QPoint frameTopLeft, const QMargins& frame) {
+    window.setGeometry(QRect(frameTopLeft + QPoint(frame.left(), frame.top()), window.size()));
+}
+
 }  // namespace
 
 MagDataWindows::MagDataWindows(const MagState& state, const MagDataControls& controls,
@@ -42,14 +63,11 @@ void MagDataWindows::マグ特性ウインドウの表示() {
 
 void MagDataWindows::Open() {
     QWidget& main = *controls_.mainWindow;
-    MagCatalogWindow& catalogue = Catalogue();
-    PlaceFeedTable();
+    Place();
     FeedTable().show();
-    catalogue.move(CatalogueTopLeft(main.frameGeometry()));
-    catalogue.show();
-    // A window manager frames the catalogue only some time after it is shown, and its
-    // outer height grows by the title bar then; both windows are placed again once that
-    // is known, so that the tops align and the two windows touch instead of overlapping.
+    Catalogue().show();
+    // A window manager frames the catalogue only some time after it is shown; both windows
+    // are placed again once the frame is known, in case it differs from the main window's.
     framePolls_ = 0;
     if (!PlaceOnceFramed()) frameWait_.start();
     // The main window keeps the focus: the data windows are for looking, not typing.
@@ -58,18 +76,20 @@ void MagDataWindows::Open() {
     main.activateWindow();
 }
 
-void MagDataWindows::PlaceFeedTable() {
-    const QRect main = controls_.mainWindow->frameGeometry();
-    FeedTable().move(FeedTableTopLeft(main, Catalogue().frameGeometry().height()));
+void MagDataWindows::Place() {
+    const QWidget& main = *controls_.mainWindow;
+    MagCatalogWindow& catalogue = Catalogue();
+    const QMargins frame = FrameOr(catalogue, main);
+    PlaceFrame(catalogue, CatalogueTopLeft(main.frameGeometry()), frame);
+    const int catalogueHeight = catalogue.height() + frame.top() + frame.bottom();
+    PlaceFrame(FeedTable(), FeedTableTopLeft(main.frameGeometry(), catalogueHeight),
+               FrameOr(FeedTable(), main));
 }
 
 bool MagDataWindows::PlaceOnceFramed() {
     if (catalogue_ == nullptr) return true;
-    if (catalogue_->frameGeometry().height() <= catalogue_->height()) return false;
-    // Placed before its frame was known, the catalogue may sit a title bar too high.
-    catalogue_->move(CatalogueTopLeft(controls_.mainWindow->frameGeometry()));
-    PlaceFeedTable();
-    return true;
+    Place();
+    return !FrameMargins(*catalogue_).isNull();
 }
 
 MagCatalogWindow& MagDataWindows::Catalogue() {

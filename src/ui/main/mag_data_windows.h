@@ -46,8 +46,9 @@ class MagDataWindows final : public QObject {
 
   private:
     void Open();
-    void PlaceFeedTable();
-    // Places both windows once the catalogue's frame is known; false while it is not.
+    // The catalogue right of the main window with the tops aligned, the feed table under it.
+    void Place();
+    // Places both windows; false while the catalogue's frame is not known yet.
     bool PlaceOnceFramed();
 
     const MagState& state_;

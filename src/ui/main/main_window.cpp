@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QLayout>
+#include <QLineEdit>
 #include <QMenuBar>
 
 #include "engine/conversion.h"
@@ -110,6 +111,11 @@ void frmMain::ConnectHandlers() {
         if (value == Qt::Unchecked) chk1->setChecked(true);  // slot 1 is always fed
     });
     for (std::size_t i = 0; i < c_.feedSlots.size(); ++i) ConnectSlot(i);
+    for (QRadioButton* option : {c_.optHun, c_.optRan, c_.optFor, c_.optID0, c_.optID1}) {
+        connect(option, &QRadioButton::toggled, this, [this](bool on) {
+            if (on) emit ClassOrIdChanged();
+        });
+    }
     connect(c_.optKazu, &QRadioButton::toggled, this, [this](bool on) {
         if (on) SetMode(FeedMode::Count);
     });
@@ -135,9 +141,12 @@ void frmMain::ConnectSlot(std::size_t index) {
         connect(slot.check, &QCheckBox::stateChanged, this, [this] { ローテーション(); });
     }
     // cmbEsa_Click ...: picking an entry, by the user or from code, names the slot's item.
+    // The box then shows the start of the name: the long ones do not fit.
     QComboBox* combo = slot.item;
     const auto pick = [this, combo, index](int i) {
-        if (i >= 0) FeedNameField(state_, index) = combo->itemText(i).toStdString();
+        if (i < 0) return;
+        FeedNameField(state_, index) = combo->itemText(i).toStdString();
+        combo->lineEdit()->setCursorPosition(0);
     };
     connect(combo, &QComboBox::currentIndexChanged, this, pick);
     connect(combo, &QComboBox::activated, this, pick);
@@ -170,6 +179,40 @@ FeedRequest frmMain::CurrentFeedRequest() const {
         r.feedSlots[i].enabled = i == 0 || OwnEnabled(slot.count);
     }
     return r;
+}
+
+void frmMain::SetFeedInputs(const FeedRequest& request) {
+    (request.characterClass == CharacterClass::RA   ? c_.optRan
+     : request.characterClass == CharacterClass::FO ? c_.optFor
+                                                    : c_.optHun)
+        ->setChecked(true);
+    (request.parity == SectionIdParity::Odd ? c_.optID1 : c_.optID0)->setChecked(true);
+    // The mode's own handler runs as for a click: level mode switches slot 2 off.
+    (request.mode == FeedMode::Level ? c_.optLv : c_.optKazu)->setChecked(true);
+    if (request.mode == FeedMode::Count) {
+        // The boxes are set quietly and the slot chain worked out once from all three.
+        for (std::size_t i = 1; i < c_.feedSlots.size(); ++i) {
+            const QSignalBlocker quiet(c_.feedSlots[i].check);
+            c_.feedSlots[i].check->setChecked(request.feedSlots[i].enabled);
+        }
+        ローテーション();
+    }
+    for (std::size_t i = 0; i < c_.feedSlots.size(); ++i) {
+        const FeedSlotInput& input = request.feedSlots[i];
+        if (i > 0 && (request.mode == FeedMode::Level || !input.enabled)) continue;
+        SetSlotItem(i, input.item);
+        c_.feedSlots[i].count->setText(QString::fromStdString(input.countText));
+    }
+}
+
+// As a pick from the list would: the slot's item named, the box showing the name's start.
+void frmMain::SetSlotItem(std::size_t slot, const std::string& item) {
+    QComboBox* combo = c_.feedSlots[slot].item;
+    const QString name = QString::fromStdString(item);
+    combo->setCurrentIndex(combo->findText(name, Qt::MatchExactly));
+    combo->setEditText(name);  // over a name the player may have typed
+    FeedNameField(state_, slot) = item;
+    combo->lineEdit()->setCursorPosition(0);
 }
 
 void frmMain::cmdTake_Click() {
@@ -264,15 +307,15 @@ void frmMain::Changed(DisplayItem item, StatKind stat) {
     }
 }
 
-// A run redraws thousands of values; the handlers hear of it once, after the run.
+// A run redraws thousands of values; the others hear of it once, after the run.
 void frmMain::NoteMagChanged() {
-    if (magChangeNoted_ || magChangedHandlers_.empty()) return;
+    if (magChangeNoted_) return;
     magChangeNoted_ = true;
     QMetaObject::invokeMethod(
         this,
         [this] {
             magChangeNoted_ = false;
-            for (const auto& handler : magChangedHandlers_) handler();
+            emit MagChanged();
         },
         Qt::QueuedConnection);
 }

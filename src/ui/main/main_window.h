@@ -1,6 +1,8 @@
 #pragma once
 // frmMain: the program's main window. It shows the one MagState, turns the feed-slot
 // inputs into feeding runs, and redraws exactly what the engine reports as changed.
+// Other windows (the planner) see it through a small face: the class and ID, the mag,
+// a signal for each change of either, and one call that fills the feed inputs.
 #include <QMainWindow>
 #include <QPointer>
 #include <functional>
@@ -18,6 +20,7 @@
 namespace toviran {
 
 class frmMain final : public QMainWindow, public DisplayObserver {
+    Q_OBJECT
   public:
     // Form_Load: puts `state` to the start values that the design's captions show.
     frmMain(MagState& state, Platform& platform, QWidget* parent = nullptr);
@@ -31,6 +34,9 @@ class frmMain final : public QMainWindow, public DisplayObserver {
 
     // The inputs of a feeding run as the controls hold them now.
     FeedRequest CurrentFeedRequest() const;
+    // Sets the class, ID, mode and feed slots as the player would, so that
+    // CurrentFeedRequest() gives `request` (its enabled slots come first). Feeds nothing.
+    void SetFeedInputs(const FeedRequest& request);
     CharacterClass SelectedClass() const;
     SectionIdParity SelectedParity() const;
 
@@ -54,11 +60,13 @@ class frmMain final : public QMainWindow, public DisplayObserver {
     void AddUnloadHandler(std::function<void()> handler) {
         unloadHandlers_.push_back(std::move(handler));
     }
-    // `handler` runs once after each action that changed the mag (a feeding run, undo, a
-    // special item, ...), when the action is over, however many values it redrew.
-    void AddMagChangedHandler(std::function<void()> handler) {
-        magChangedHandlers_.push_back(std::move(handler));
-    }
+  signals:
+    // Once after each action that changed the mag (a feeding run, undo, new mag, a special
+    // item, the parameter window, a conversion), when the action is over, however many
+    // values it redrew.
+    void MagChanged();
+    // The class or the section ID selected has changed.
+    void ClassOrIdChanged();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -67,6 +75,7 @@ class frmMain final : public QMainWindow, public DisplayObserver {
     void ConnectHandlers();
     void ConnectSlot(std::size_t index);
     void SetMode(FeedMode mode);
+    void SetSlotItem(std::size_t slot, const std::string& item);
     void chkRireki_Click();
     void mnuEsaRireki_Click();
     void UnloadRireki();
@@ -81,7 +90,6 @@ class frmMain final : public QMainWindow, public DisplayObserver {
     QPointer<frmRireki> rireki_;
     HistorySaver saver_;
     std::vector<std::function<void()>> unloadHandlers_;
-    std::vector<std::function<void()>> magChangedHandlers_;
     bool magChangeNoted_ = false;
 };
 

@@ -25,12 +25,13 @@ void PlannerSwitch::えさプランナーの表示() {
     const MainControls& c = main_.controls();
     if (c.chkPlanner->isChecked()) {
         PlannerWindow& window = Window();
-        Place(window);
+        if (!playersPlace_) Place(window);
         window.show();
         // The planner is for typing and choosing: it takes the focus.
         window.raise();
         window.activateWindow();
     } else if (window_) {
+        playersPlace_ = playersPlace_ || MovedByPlayer(*window_);
         window_->close();
     }
     c.menu.mnuPlanner->setChecked(c.chkPlanner->isChecked());
@@ -39,12 +40,16 @@ void PlannerSwitch::えさプランナーの表示() {
 PlannerWindow& PlannerSwitch::Window() {
     if (window_ == nullptr) {
         QCheckBox* chkPlanner = main_.controls().chkPlanner;
-        window_ = new PlannerWindow(main_, [chkPlanner] { chkPlanner->setChecked(false); });
+        // Its own close box: the place it was closed at may be the player's.
+        window_ = new PlannerWindow(main_, [this, chkPlanner] {
+            playersPlace_ = playersPlace_ || MovedByPlayer(*window_);
+            chkPlanner->setChecked(false);
+        });
     }
     return *window_;
 }
 
-void PlannerSwitch::Place(PlannerWindow& window) const {
+void PlannerSwitch::Place(PlannerWindow& window) {
     std::vector<QRect> open;
     const QWidget* sides[] = {magData_.LoadedCatalogue(),
                               magData_.LoadedCatalogue() != nullptr
@@ -57,7 +62,18 @@ void PlannerSwitch::Place(PlannerWindow& window) const {
     const QSize border = main_.frameGeometry().size() - main_.size();
     const QSize frame = window.isVisible() ? window.frameGeometry().size() : window.size() + border;
     const QRect screen = main_.screen()->availableGeometry();
-    window.move(PlannerTopLeft(main_.frameGeometry(), magData_.Area(), frame, open, screen));
+    const QRect place = PlannerFrame(main_.frameGeometry(), magData_.Area(), frame,
+                                     window.minimumSizeHint() + border, open, screen);
+    if (place.size() != frame) window.resize(place.size() - border);
+    window.move(place.topLeft());
+    placedAt_ = place.topLeft();
+    mainAt_ = main_.pos();
+}
+
+// Moved since it was placed, other than along with the main window.
+bool PlannerSwitch::MovedByPlayer(const PlannerWindow& window) const {
+    const QPoint now = window.pos();
+    return now != placedAt_ && now - main_.pos() != placedAt_ - mainAt_;
 }
 
 }  // namespace toviran

@@ -12,13 +12,16 @@ namespace toviran {
 QPoint CatalogueTopLeft(const QRect& mainFrame);
 QPoint FeedTableTopLeft(const QRect& mainFrame, int catalogueFrameHeight);
 
-// Where the planner opens on `screen`: right of the main window below the mag data
-// windows' area. Where that would leave the screen or cover the main window or an open
-// side window: right of that area, right of the main window with the tops aligned, below
-// the main window and the open side windows, or left of the main window, whichever
-// first covers none of them; if each does, the one that covers the least, moved onto
-// the screen.
-QPoint PlannerTopLeft(const QRect& mainFrame, const QRect& magDataArea, QSize plannerFrame,
-                      const std::vector<QRect>& openSideFrames, const QRect& screen);
+// Where the planner opens on `screen` (its outer frame, size included). Never over the
+// main window; over no open side window where the screen has room. Tried in turn: right of
+// the main window below the mag data windows' area, right of that area, right of the main
+// window with the tops aligned, below the main window and the open side windows, left of
+// the main window, above it; each moved onto the screen. Where no place is free at the
+// planner's size, it shrinks (not below `minimumFrame`) into the room beside the main
+// window; where no place is free at all, it takes the one over the least of the side
+// windows, and only where each covers the main window, the one that covers the least.
+QRect PlannerFrame(const QRect& mainFrame, const QRect& magDataArea, QSize plannerFrame,
+                   QSize minimumFrame, const std::vector<QRect>& openSideFrames,
+                   const QRect& screen);
 
 }  // namespace toviran

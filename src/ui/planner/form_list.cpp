@@ -48,4 +48,19 @@ bool FormGreyed(const QComboBox& list, int form) {
     return item != nullptr && !item->isEnabled();
 }
 
+void ShowPickedReach(QComboBox& list, QLabel& note, const planner::FormReach& reach) {
+    QPalette palette;  // inherited: the window's own colours
+    if (!reach.reachable) {
+        palette = list.palette();
+        const QColor grey = palette.color(QPalette::Disabled, QPalette::ButtonText);
+        for (const auto group : {QPalette::Active, QPalette::Inactive}) {
+            palette.setColor(group, QPalette::ButtonText, grey);
+            palette.setColor(group, QPalette::Text, grey);
+        }
+    }
+    list.setPalette(palette);
+    note.setText(reach.reachable ? QString() : QString::fromStdString(reach.how));
+    note.setVisible(!reach.reachable);
+}
+
 }  // namespace toviran

@@ -3,6 +3,7 @@
 // its form number. Forms that the class and ID cannot reach are greyed, with the reason as
 // their tooltip (the others tell how they are reached); rare forms name their special item.
 #include <QComboBox>
+#include <QLabel>
 #include <vector>
 
 #include "planner/reachability.h"
@@ -18,5 +19,9 @@ int PickedForm(const QComboBox& list);
 
 // True when the list shows the form greyed.
 bool FormGreyed(const QComboBox& list, int form);
+
+// The closed list shows the form picked greyed when it cannot be reached, with the reason
+// in `note` beneath; `reach` is the picked form's entry.
+void ShowPickedReach(QComboBox& list, QLabel& note, const planner::FormReach& reach);
 
 }  // namespace toviran

@@ -1,23 +1,57 @@
 #include "ui/planner/plan_follow.h"
 
 namespace toviran {
-namespace {
 
-// The place after `pressed` presses.
-PlanPlace After(const planner::Plan& plan, std::size_t pressed) {
-    if (pressed < plan.presses.size()) return {PlanPlace::Kind::Press, pressed};
-    return {plan.specialItem >= 0 ? PlanPlace::Kind::SpecialItem : PlanPlace::Kind::Done, 0};
+std::vector<PlanStep> PlanSteps(const planner::Plan& plan, const MagCore& start) {
+    std::vector<PlanStep> steps;
+    MagCore mag = start;
+    const auto add = [&](PlanStep::Kind kind, std::size_t press, const MagCore& after) {
+        steps.push_back({kind, press, mag, after});
+        mag = after;
+    };
+    for (std::size_t i = 0; i <= plan.presses.size(); ++i) {
+        if (plan.specialItem >= 0 && plan.specialAfter == i) {
+            // The special item changes only the name, and the rare form stays to the end.
+            MagCore rare = mag;
+            rare.form = plan.final.form;
+            rare.rare = true;
+            add(PlanStep::Kind::SpecialItem, 0, rare);
+        }
+        if (i < plan.presses.size()) add(PlanStep::Kind::Press, i, plan.presses[i].after);
+    }
+    return steps;
 }
 
-}  // namespace
-
-PlanPlace PlaceOnPlan(const planner::Plan& plan, const MagCore& start, const MagCore& now) {
-    if (now == plan.final) return {PlanPlace::Kind::Done, 0};
-    // Levels only rise, so no state of the plan comes twice.
-    for (std::size_t i = plan.presses.size(); i-- > 0;)
-        if (now == plan.presses[i].after) return After(plan, i + 1);
-    if (now == start) return After(plan, 0);
+PlanPlace PlaceOnPlan(const std::vector<PlanStep>& steps, const MagCore& start,
+                      const MagCore& now) {
+    if (SameMag(now, steps.empty() ? start : steps.back().after)) return {PlanPlace::Kind::Done, 0};
+    // Levels only rise and the special item renames the mag, so no mag comes twice.
+    for (std::size_t i = steps.size(); i-- > 0;)
+        if (SameMag(now, steps[i].before)) return {PlanPlace::Kind::Step, i};
     return {};
+}
+
+bool SameMag(const MagCore& a, const MagCore& b) {
+    MagCore left = a;
+    left.feedTableNo = b.feedTableNo;
+    return left == b;
+}
+
+bool InputsHold(const FeedRequest& inputs, const FeedRequest& press) {
+    if (inputs.mode != press.mode || inputs.characterClass != press.characterClass ||
+        inputs.parity != press.parity)
+        return false;
+    for (std::size_t k = 0; k < press.feedSlots.size(); ++k) {
+        const FeedSlotInput& a = inputs.feedSlots[k];
+        const FeedSlotInput& b = press.feedSlots[k];
+        // Level mode feeds slot 1 only, whatever the other slots hold.
+        if (k > 0 && press.mode == FeedMode::Level) break;
+        if (a.enabled != b.enabled) return false;
+        if (b.enabled &&
+            (a.item != b.item || CountFromText(a.countText) != CountFromText(b.countText)))
+            return false;
+    }
+    return true;
 }
 
 }  // namespace toviran

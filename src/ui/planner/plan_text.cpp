@@ -1,5 +1,7 @@
 #include "ui/planner/plan_text.h"
 
+#include <bit>
+
 #include "cli/plan_script.h"
 #include "engine/feed_tables.h"
 #include "engine/mag_forms.h"
@@ -41,13 +43,53 @@ std::string PressItemsText(const planner::Press& press) {
     return text;
 }
 
-std::string PlanSummaryText(const planner::Plan& plan) {
-    std::string text = "えさ " + std::to_string(plan.items) + "個・" +
-                       std::to_string(plan.presses.size()) + "回・下限 " +
-                       std::to_string(plan.lowerBound) + "個（差 " +
-                       std::to_string(plan.items - plan.lowerBound) + "）";
-    if (plan.specialItem >= 0) text += "・最後に「" + SpecialItemText(plan.specialItem) + "」";
+std::string SpecialItemStepText(int specialItem) {
+    return "レアマグ進化「" + SpecialItemText(specialItem) + "」";
+}
+
+std::string RequestText(const planner::PlanRequest& request) {
+    const planner::Target& target = request.target;
+    std::string text = FormText(target.form) + " Lv" + std::to_string(target.level);
+    if (target.build) {
+        const char* names[] = {"DEF", "POW", "DEX", "MIND"};
+        for (std::size_t k = 0; k < 4; ++k)
+            text += std::string(k == 0 ? "（" : "・") + names[k] + " " +
+                    std::to_string((*target.build)[k]);
+        text += "）";
+    }
+    text += "、" + ClassAndIdText(request.characterClass, request.parity) + "、";
+    const MagCore start = CoreOf(request.start);
+    text += request.startIsNewMag ? std::string("新しいマグから")
+                                  : "今のマグ（" + request.start.MagName + " Lv" +
+                                        std::to_string(start.level) + "）から";
+    if (request.allowedItems != planner::kAllItems)
+        text += "、えさ" + std::to_string(std::popcount(request.allowedItems)) + "種だけ";
     return text;
+}
+
+std::string PlanSummaryText(const planner::Plan& plan) {
+    std::string text = "えさ " + std::to_string(plan.items) + "個、与える " +
+                       std::to_string(plan.presses.size()) + "回。";
+    if (plan.specialItem >= 0) {
+        const std::string item = "「" + SpecialItemText(plan.specialItem) + "」";
+        if (plan.specialAfter >= plan.presses.size())
+            text += "最後に" + item + "を使います。";
+        else if (plan.specialAfter == 0)
+            text += "はじめに" + item + "を使います。";
+        else
+            text += std::to_string(plan.specialAfter) + "回目のあとで" + item + "を使います。";
+    }
+    if (plan.items <= plan.lowerBound) return text + "\nこれより少ない与え方はありません。";
+    return text + "\nもっと少ない与え方があっても、" + std::to_string(plan.lowerBound) +
+           "個より少なくはなりません。";
+}
+
+std::string PlanSummaryTip(const planner::Plan& plan) {
+    if (plan.items <= plan.lowerBound) return {};
+    return "どんな与え方でも、えさは" + std::to_string(plan.lowerBound) +
+           "個より少なくならないことが確かめられています。\nこのプランはそれより" +
+           std::to_string(plan.items - plan.lowerBound) +
+           "個多く、その間にもっと少ない与え方があるかどうかは、探しきれていません。";
 }
 
 std::string PlanScriptText(const planner::PlanRequest& request, const planner::Plan& plan) {

@@ -1,6 +1,7 @@
 #pragma once
-// A plan in words: the items of a press, the plan's totals, the class and ID, and the
-// plan as a toviran-sim script that sets up the starting mag and replays the presses.
+// A plan in words: what it was asked for, the items of a press, the plan's totals, the
+// class and ID, and the plan as a toviran-sim script that sets up the starting mag and
+// replays the presses.
 #include <string>
 
 #include "planner/plan.h"
@@ -14,8 +15,17 @@ std::string FormText(int form);
 // "トリメイト×20" and "ディメイト×5" on lines of their own, or "トリメイト→Lv35" for a
 // level-mode press.
 std::string PressItemsText(const planner::Press& press);
-// "えさ 130個・2回・下限 125個（差 5）", and for a rare form the special item used last.
+// The special item's step: "レアマグ進化「ピアンの心」".
+std::string SpecialItemStepText(int specialItem);
+// What the plan answers: "カバンダ Lv100（DEF 5・POW 30・DEX 15・MIND 50）、HU・偶数ID、
+// 新しいマグから", naming the start mag when it is the player's, and the items when not all.
+std::string RequestText(const planner::PlanRequest& request);
+// "えさ 130個、与える 2回。", for a rare form when the special item is used, and on a line
+// of its own, against the planner's proven least number of items, either that no feeding
+// uses fewer or how few items any feeding needs.
 std::string PlanSummaryText(const planner::Plan& plan);
+// The summary's tooltip: what the least number means, when the plan uses more; else empty.
+std::string PlanSummaryTip(const planner::Plan& plan);
 // The script: a comment naming the target, the class and ID, the starting mag ("new", or
 // "set" with its values), the presses, and "show" to print where the mag ends.
 std::string PlanScriptText(const planner::PlanRequest& request, const planner::Plan& plan);

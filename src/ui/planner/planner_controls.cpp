@@ -4,14 +4,21 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <algorithm>
 
 #include "ui/digit_filter.h"
+#include "ui/planner/plan_table.h"
 #include "ui/safe_paste.h"
 
 namespace toviran {
 namespace {
 
-constexpr int kItemColumns = 4;
+// Narrow enough to stand beside the main window on a 1366-pixel-wide screen.
+constexpr int kItemColumns = 3;
+constexpr int kWindowMargin = 6;
+constexpr int kBoxPadding = 8;  // the box's frame and text margins
+constexpr int kItemGap = 2;
+constexpr int kStatGap = 8;
 constexpr int kNumberDigits = 3;  // levels go up to 200
 constexpr const char* kStatNames[] = {"DEF", "POW", "DEX", "MIND"};
 constexpr const char* kColumnTitles[] = {"えさ", "姿",   "Lv", "DEF",     "POW",
@@ -35,8 +42,19 @@ QLineEdit* NumberBox(const char* name, const char* placeholder, const char* tool
     GuardPaste(*box);
     box->setMaxLength(kNumberDigits);
     box->setPlaceholderText(Text(placeholder));
-    box->setFixedWidth(box->fontMetrics().horizontalAdvance(Text("指定なし")) + 12);
+    const QFontMetrics metrics = box->fontMetrics();
+    box->setFixedWidth(std::max(metrics.horizontalAdvance(Text(placeholder)),
+                                metrics.horizontalAdvance(QStringLiteral("000"))) +
+                       kBoxPadding);
     return box;
+}
+
+// A box's caption, which a screen reader also reads as the box's own name.
+QLabel* Caption(const char* text, QWidget* box) {
+    auto* label = new QLabel(Text(text));
+    label->setBuddy(box);
+    box->setAccessibleName(Text(text));
+    return label;
 }
 
 QPushButton* Button(const char* name, const char* caption, const char* tooltip) {
@@ -45,15 +63,22 @@ QPushButton* Button(const char* name, const char* caption, const char* tooltip) 
 
 class Builder {
   public:
-    explicit Builder(QWidget& window) : layout_(new QVBoxLayout(&window)) {}
+    explicit Builder(QWidget& window) : layout_(new QVBoxLayout(&window)) {
+        layout_->setContentsMargins(kWindowMargin, kWindowMargin, kWindowMargin, kWindowMargin);
+    }
 
     PlannerControls Build() {
         layout_->addWidget(Target());
         layout_->addWidget(Items());
         layout_->addLayout(Start());
         layout_->addLayout(Search());
+        c_.lblRequest = Named(new QLabel, "lblRequest");
         c_.lblSummary = Named(new QLabel, "lblSummary");
-        layout_->addWidget(c_.lblSummary);
+        for (QLabel* label : {c_.lblRequest, c_.lblSummary}) {
+            label->setWordWrap(true);
+            label->hide();  // until there is a plan
+            layout_->addWidget(label);
+        }
         layout_->addWidget(Table(), 1);
         layout_->addLayout(Use());
         return c_;
@@ -69,25 +94,35 @@ class Builder {
         c_.txtLevel = NumberBox("txtLevel", "",
                                 "目標のレベル。姿を選ぶと、その姿になれる一番低いレベルが入ります");
         c_.lblLevelNote = Named(new QLabel, "lblLevelNote");
-        grid->addWidget(new QLabel(Text("姿")), 0, 0);
+        c_.lblFormNote = Named(new QLabel, "lblFormNote");
+        c_.lblFormNote->setWordWrap(true);
+        c_.lblFormNote->hide();
+        grid->addWidget(Caption("姿", c_.cmbForm), 0, 0);
         grid->addWidget(c_.cmbForm, 0, 1, 1, 3);
-        grid->addWidget(new QLabel(Text("Lv")), 0, 4);
+        grid->addWidget(Caption("Lv", c_.txtLevel), 0, 4);
         grid->addWidget(c_.txtLevel, 0, 5);
-        grid->addWidget(c_.lblLevelNote, 0, 6, 1, 2);
+        grid->addWidget(c_.lblLevelNote, 0, 6);
+        grid->setColumnStretch(6, 1);
+        grid->addWidget(c_.lblFormNote, 1, 1, 1, 6);
+        auto* stats = new QHBoxLayout;
         for (int k = 0; k < 4; ++k) {
             const std::string name = std::string("txt") + kStatNames[k];
             c_.txtBuild[k] =
-                NumberBox(name.c_str(), "指定なし",
+                NumberBox(name.c_str(), "任意",
                           "目標のレベルでの能力のレベル。空ならどんな配分でもかまいません");
-            grid->addWidget(new QLabel(Text(kStatNames[k])), 1, 2 * k);
-            grid->addWidget(c_.txtBuild[k], 1, 2 * k + 1);
+            stats->addWidget(Caption(kStatNames[k], c_.txtBuild[k]));
+            stats->addWidget(c_.txtBuild[k]);
+            stats->addSpacing(kStatGap);
         }
+        stats->addStretch();
+        grid->addLayout(stats, 2, 0, 1, 7);
         return box;
     }
 
     QGroupBox* Items() {
         auto* box = new QGroupBox(Text("使うえさ"));
         auto* grid = new QGridLayout(box);
+        grid->setHorizontalSpacing(kItemGap);
         for (int i = 0; i < kFeedItemCount; ++i) {
             const std::string_view item = FeedItemNames()[static_cast<std::size_t>(i)];
             auto* check = new QCheckBox(QString::fromUtf8(item.data(), item.size()));
@@ -139,10 +174,9 @@ class Builder {
         c_.table->setSelectionMode(QAbstractItemView::SingleSelection);
         // A press's slots stand one to a line.
         c_.table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-        c_.table->horizontalHeader()->setSectionResizeMode(static_cast<int>(PlanColumn::Items),
-                                                           QHeaderView::Stretch);
         c_.table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
         c_.table->setWordWrap(false);
+        KeepItemsWhole(*c_.table);
         return c_.table;
     }
 

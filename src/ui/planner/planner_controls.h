@@ -22,6 +22,7 @@ enum class PlanColumn { Items, Form, Level, Def, Pow, Dex, Mind, IQ, Synchro, Co
 struct PlannerControls {
     QComboBox* cmbForm = nullptr;
     QLineEdit* txtLevel = nullptr;
+    QLabel* lblFormNote = nullptr;         // why the form picked cannot be reached, when it cannot
     QLabel* lblLevelNote = nullptr;        // while the lowest level for the form is looked for
     std::array<QLineEdit*, 4> txtBuild{};  // DEF, POW, DEX, MIND; empty: not asked for
     std::array<QCheckBox*, kFeedItemCount> chkItems{};
@@ -31,6 +32,7 @@ struct PlannerControls {
     QPushButton* cmdSearch = nullptr;
     QPushButton* cmdStop = nullptr;
     QProgressBar* progress = nullptr;
+    QLabel* lblRequest = nullptr;  // what the plan shown answers
     QLabel* lblSummary = nullptr;
     QTableWidget* table = nullptr;
     QPushButton* cmdSet = nullptr;

@@ -17,21 +17,22 @@ std::optional<std::int16_t> BoxNumber(const QLineEdit* box) {
 
 }  // namespace
 
-std::variant<planner::PlanRequest, Message> RequestFromInputs(const PlannerControls& c,
-                                                              const MagState& current,
-                                                              CharacterClass cls,
-                                                              SectionIdParity parity) {
-    planner::PlanRequest request;
-    request.start = c.optFromNew->isChecked() ? MagState{} : current;
-    // The history plays no part in a plan, and after long feeding it is long.
-    request.start.HistoryText = MagState{}.HistoryText;
-    request.start.UndoHistoryText.clear();
-    request.characterClass = cls;
-    request.parity = parity;
-    request.target.form = PickedForm(*c.cmbForm);
+RequestKey KeyOf(const planner::PlanRequest& request) {
+    return {request.target.form,  request.target.level,   request.target.build,
+            request.allowedItems, request.characterClass, request.parity,
+            request.startIsNewMag};
+}
+
+std::variant<RequestKey, Message> KeyFromInputs(const PlannerControls& c, CharacterClass cls,
+                                                SectionIdParity parity) {
+    RequestKey key;
+    key.characterClass = cls;
+    key.parity = parity;
+    key.startIsNewMag = c.optFromNew->isChecked();
+    key.form = PickedForm(*c.cmbForm);
     const auto level = BoxNumber(c.txtLevel);
     if (!level) return LevelMissingMessage();
-    request.target.level = *level;
+    key.level = *level;
 
     StatArray build{};
     int given = 0;
@@ -40,13 +41,33 @@ std::variant<planner::PlanRequest, Message> RequestFromInputs(const PlannerContr
         given += stat.has_value();
         build[k] = stat.value_or(0);
     }
-    if (given == 4) request.target.build = build;
+    if (given == 4) key.build = build;
     if (given != 0 && given != 4) return BuildPartlyGivenMessage();
 
-    request.allowedItems = 0;
+    key.allowedItems = 0;
     for (std::size_t i = 0; i < c.chkItems.size(); ++i)
-        if (c.chkItems[i]->isChecked()) request.allowedItems |= planner::ItemSet(1u << i);
-    if (request.allowedItems == 0) return NoItemsMessage();
+        if (c.chkItems[i]->isChecked()) key.allowedItems |= planner::ItemSet(1u << i);
+    if (key.allowedItems == 0) return NoItemsMessage();
+    return key;
+}
+
+std::variant<planner::PlanRequest, Message> RequestFromInputs(const PlannerControls& c,
+                                                              const MagState& current,
+                                                              CharacterClass cls,
+                                                              SectionIdParity parity) {
+    const auto asked = KeyFromInputs(c, cls, parity);
+    if (const auto* message = std::get_if<Message>(&asked)) return *message;
+    const RequestKey& key = std::get<RequestKey>(asked);
+    planner::PlanRequest request;
+    request.startIsNewMag = key.startIsNewMag;
+    request.start = key.startIsNewMag ? MagState{} : current;
+    // The history plays no part in a plan, and after long feeding it is long.
+    request.start.HistoryText = MagState{}.HistoryText;
+    request.start.UndoHistoryText.clear();
+    request.characterClass = key.characterClass;
+    request.parity = key.parity;
+    request.target = {key.form, key.level, key.build};
+    request.allowedItems = key.allowedItems;
     return request;
 }
 

@@ -12,7 +12,13 @@ Message Notice(std::string text) {
 }  // namespace
 
 Message NoPlanMessage(std::string_view reason) {
-    return Notice("えさの与え方が見つかりませんでした。\n" + std::string(reason));
+    return Notice(reason.empty() ? "えさの与え方は見つかりませんでした。" : std::string(reason));
+}
+
+Message NewMagFirstQuestion() {
+    return {MessageIcon::Question, kPlannerTitle,
+            "このプランは新しいマグから始まります。\n先に新規作成しますか？",
+            MessageButtons::OkCancel};
 }
 
 Message LevelMissingMessage() {

@@ -8,7 +8,10 @@ namespace toviran {
 
 inline constexpr const char* kPlannerTitle = "えさプランナー";
 
+// The planner's own reason, which says why there is no plan.
 Message NoPlanMessage(std::string_view reason);
+// この回をセット on the first step of a plan from a new mag, while the mag is another one.
+Message NewMagFirstQuestion();
 Message LevelMissingMessage();
 Message BuildPartlyGivenMessage();
 Message NoItemsMessage();

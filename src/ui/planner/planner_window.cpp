@@ -1,19 +1,19 @@
 #include "ui/planner/planner_window.h"
 
 #include <QCloseEvent>
+#include <QHeaderView>
 
 #include "engine/mag_core.h"
-#include "engine/rare_evolution.h"
 #include "planner/planner.h"
+#include "planner/replay.h"
 #include "ui/fonts.h"
 #include "ui/main/main_window.h"
 #include "ui/planner/form_list.h"
-#include "ui/planner/plan_follow.h"
+#include "ui/planner/plan_status.h"
 #include "ui/planner/plan_table.h"
 #include "ui/planner/plan_text.h"
 #include "ui/planner/planner_inputs.h"
 #include "ui/planner/planner_messages.h"
-#include "ui/planner/press_setter.h"
 
 namespace toviran {
 namespace {
@@ -21,6 +21,10 @@ namespace {
 QString Utf8(const std::string& text) {
     return QString::fromStdString(text);
 }
+
+// The table's items and the mag after them take about four slots' widths.
+constexpr int kPreferredSlotWidths = 4;
+constexpr int kPreferredTableLines = 12;
 
 // The form a new window offers first: the first final form the class and ID can reach.
 int FirstFinalForm(const std::vector<planner::FormReach>& reach) {
@@ -45,11 +49,12 @@ PlannerWindow::PlannerWindow(frmMain& main, std::function<void()> onClosed)
     setWindowTitle(QString::fromUtf8(kPlannerTitle));
     setFont(DefaultUiFont());
     c_ = BuildPlannerControls(*this);
-    adjustSize();  // its size is known before it is first placed
+    resize(sizeHint());  // known before it is first placed, which fits it to the screen
     ShowClassAndReach();
     c_.cmbForm->setCurrentIndex(FirstFinalForm(reach_));
     FormPicked();
     Connect();
+    ShowPlanState();
 }
 
 PlannerWindow::~PlannerWindow() {
@@ -58,20 +63,24 @@ PlannerWindow::~PlannerWindow() {
 }
 
 void PlannerWindow::Connect() {
-    const MainControls& m = main_.controls();
-    for (QRadioButton* option : {m.optHun, m.optRan, m.optFor, m.optID0, m.optID1}) {
-        connect(option, &QRadioButton::toggled, this, [this](bool on) {
-            if (!on) return;
-            ShowClassAndReach();
-            if (levelIsDefault_) FormPicked();  // the lowest level may differ for them
-        });
-    }
-    connect(c_.cmbForm, &QComboBox::currentIndexChanged, this, [this] { FormPicked(); });
+    connect(&main_, &frmMain::ClassOrIdChanged, this, [this] { ClassOrIdChanged(); });
+    connect(&main_, &frmMain::MagChanged, this, [this] { MagChanged(); });
+    connect(c_.cmbForm, &QComboBox::currentIndexChanged, this, [this] {
+        FormPicked();
+        ShowPlanState();
+    });
     connect(c_.txtLevel, &QLineEdit::textEdited, this, [this] {
         levelIsDefault_ = false;
         lowestLevel_->Stop();
         c_.lblLevelNote->clear();
     });
+    // Any change of what is asked may make the plan shown an answer to other inputs.
+    for (QLineEdit* box :
+         {c_.txtLevel, c_.txtBuild[0], c_.txtBuild[1], c_.txtBuild[2], c_.txtBuild[3]})
+        connect(box, &QLineEdit::textChanged, this, [this] { ShowPlanState(); });
+    for (QCheckBox* item : c_.chkItems)
+        connect(item, &QCheckBox::toggled, this, [this] { ShowPlanState(); });
+    connect(c_.optFromNew, &QRadioButton::toggled, this, [this] { ShowPlanState(); });
     connect(c_.cmdSearch, &QPushButton::clicked, this, [this] { Search(); });
     connect(c_.cmdStop, &QPushButton::clicked, this, [this] { StopSearch(); });
     connect(c_.cmdSet, &QPushButton::clicked, this, [this] { SetSelectedPress(); });
@@ -80,26 +89,33 @@ void PlannerWindow::Connect() {
         c_.optFromCurrent->setChecked(true);
         Search();
     });
-    main_.AddMagChangedHandler([self = QPointer<PlannerWindow>(this)] {
-        if (self) self->Follow();
-    });
 }
 
-// The list shows what the main window's class and ID can reach.
+void PlannerWindow::ClassOrIdChanged() {
+    ShowClassAndReach();
+    if (levelIsDefault_) FormPicked();  // the lowest level may differ for them
+    ShowPlanState();
+}
+
+// The list shows what the main window's class and ID can reach, and the closed list
+// whether the form picked is still one of them.
 void PlannerWindow::ShowClassAndReach() {
     const CharacterClass cls = main_.SelectedClass();
     const SectionIdParity parity = main_.SelectedParity();
     c_.lblClass->setText(Utf8(ClassAndIdText(cls, parity)));
     reach_ = planner::ReachableForms(cls, parity);
     ShowReach(*c_.cmbForm, reach_);
+    ShowPickedReach(*c_.cmbForm, *c_.lblFormNote,
+                    reach_[static_cast<std::size_t>(PickedForm(*c_.cmbForm))]);
 }
 
 void PlannerWindow::FormPicked() {
     const planner::FormReach& reach = reach_[static_cast<std::size_t>(PickedForm(*c_.cmbForm))];
+    ShowPickedReach(*c_.cmbForm, *c_.lblFormNote, reach);
     lowestLevel_->Stop();
     c_.lblLevelNote->clear();
     levelIsDefault_ = true;
-    if (!reach.reachable) return;  // the planner's answer will say why
+    if (!reach.reachable) return;  // the note says why
     c_.txtLevel->setText(QString::number(reach.fromLevel));
     LookForLowestLevel();
 }
@@ -136,7 +152,7 @@ void PlannerWindow::Search() {
     auto request =
         RequestFromInputs(c_, main_.state(), main_.SelectedClass(), main_.SelectedParity());
     if (const auto* message = std::get_if<Message>(&request)) {
-        main_.platform().messages.Show(*message);
+        main_.platform().messages.ShowOver(this, *message);
         return;
     }
     lowestLevel_->Stop();
@@ -145,10 +161,11 @@ void PlannerWindow::Search() {
     asked_.options = options_;
     c_.progress->setValue(0);
     SetSearching(true);
-    ShowStatus(QStringLiteral("探しています…"));
     search_->Start([request = asked_](std::stop_token stop, const auto& progress) {
         return planner::FindPlan(request, stop, progress);
     });
+    ShowPlanState();  // the plan shown is no answer while another is looked for
+    ShowStatus(QStringLiteral("探しています…"));
 }
 
 void PlannerWindow::StopSearch() {
@@ -157,25 +174,39 @@ void PlannerWindow::StopSearch() {
     SetSearching(false);
     c_.progress->setValue(0);
     ShowStatus(QStringLiteral("探すのを中止しました。"));
+    ShowPlanState();
 }
 
 void PlannerWindow::SearchEnded(planner::PlanResult result) {
     SetSearching(false);
     ShowStatus({});
-    if (!result.plan) {
-        c_.progress->setValue(0);
-        main_.platform().messages.Show(NoPlanMessage(result.reason));
+    if (result.plan) {
+        ShowPlan(result);
         return;
     }
+    c_.progress->setValue(0);
+    ShowPlanState();
+    if (!result.cancelled) main_.platform().messages.ShowOver(this, NoPlanMessage(result.reason));
+}
+
+void PlannerWindow::ShowPlan(planner::PlanResult& result) {
     c_.progress->setValue(c_.progress->maximum());
-    plan_ = std::move(result.plan);
-    planRequest_ = asked_;
-    following_ = false;
-    c_.lblSummary->setText(Utf8(PlanSummaryText(*plan_)));
-    ShowPlanInTable(*c_.table, *plan_);
-    if (!plan_->presses.empty()) c_.table->selectRow(0);
-    c_.cmdSet->setEnabled(!plan_->presses.empty());
-    c_.cmdCopy->setEnabled(true);
+    const MagCore start = CoreOf(asked_.start);
+    shown_ = Shown{asked_, std::move(*result.plan), {}};
+    shown_->steps = PlanSteps(shown_->plan, start);
+    setStep_.reset();
+    c_.lblRequest->setText(QStringLiteral("このプランの条件：") + Utf8(RequestText(asked_)));
+    c_.lblSummary->setText(Utf8(PlanSummaryText(shown_->plan)));
+    c_.lblSummary->setToolTip(Utf8(PlanSummaryTip(shown_->plan)));
+    c_.lblRequest->show();
+    c_.lblSummary->show();
+    ShowPlanInTable(*c_.table, shown_->plan, shown_->steps);
+    QStringList numbers;
+    for (const PlanStep& step : shown_->steps) numbers << Utf8(StepNumberText(step));
+    c_.table->setVerticalHeaderLabels(numbers);
+    const PlanPlace place = PlaceNow();
+    SelectStep(place.kind == PlanPlace::Kind::Step ? place : PlanPlace{PlanPlace::Kind::Step, 0});
+    ShowPlanState();
 }
 
 void PlannerWindow::SetSearching(bool on) {
@@ -183,55 +214,93 @@ void PlannerWindow::SetSearching(bool on) {
     c_.cmdAgain->hide();
 }
 
-void PlannerWindow::SetSelectedPress() {
-    if (!plan_ || plan_->presses.empty()) return;
-    const int row = std::max(0, c_.table->currentRow());
-    SetPressInMainWindow(main_.controls(), plan_->presses[static_cast<std::size_t>(row)],
-                         planRequest_->characterClass, planRequest_->parity);
-    following_ = true;
-    const PlanPlace place = PlaceOnPlan(*plan_, CoreOf(planRequest_->start), CoreOf(main_.state()));
-    if (place == PlanPlace{PlanPlace::Kind::Press, static_cast<std::size_t>(row)}) {
-        ShowStatus(QStringLiteral("%1回目をメイン画面に入れました。「与える」で与えてください。")
-                       .arg(row + 1));
-    } else {
-        ShowStatus(QStringLiteral("今のマグは、この回の前の予想と違います。"
-                                  "このまま与えても予想どおりには育ちません。"),
-                   true);
-    }
+QSize PlannerWindow::sizeHint() const {
+    const int slotWidth = fontMetrics().horizontalAdvance(QStringLiteral("スターアトマイザー×100"));
+    const int height = minimumSizeHint().height() + kPreferredTableLines * fontMetrics().height();
+    return QWidget::sizeHint().expandedTo({kPreferredSlotWidths * slotWidth, height});
 }
 
-// After each change of the mag: the next press is selected while the mag keeps to the plan.
-void PlannerWindow::Follow() {
-    if (!plan_ || !following_) return;
-    const PlanPlace place = PlaceOnPlan(*plan_, CoreOf(planRequest_->start), CoreOf(main_.state()));
-    switch (place.kind) {
-        case PlanPlace::Kind::Press:
-            c_.table->selectRow(static_cast<int>(place.press));
-            ShowStatus(QStringLiteral("プランどおりです。次は%1回目です。").arg(place.press + 1));
-            return;
-        case PlanPlace::Kind::SpecialItem: {
-            const auto entry =
-                SpecialItemInfos()[static_cast<std::size_t>(plan_->specialItem)].entry;
-            ShowStatus(QStringLiteral("プランどおりです。最後に「レアマグ進化」から「%1」を"
-                                      "選んでください。")
-                           .arg(QString::fromUtf8(entry.data(), entry.size())));
-            return;
-        }
-        case PlanPlace::Kind::Done:
-            following_ = false;  // the plan is carried out
-            ShowStatus(QStringLiteral("プランどおり、%1 Lv%2 になりました。")
-                           .arg(Utf8(FormText(plan_->final.form)))
-                           .arg(plan_->final.level));
-            return;
-        case PlanPlace::Kind::Off:
-            ShowStatus(QStringLiteral("マグがプランの予想と違う状態になりました。"), true);
-            return;
+bool PlannerWindow::PlanIsCurrent() const {
+    if (!shown_ || search_->Running()) return false;
+    const auto asked = KeyFromInputs(c_, main_.SelectedClass(), main_.SelectedParity());
+    const auto* key = std::get_if<RequestKey>(&asked);
+    return key != nullptr && *key == KeyOf(shown_->request);
+}
+
+// The main window's feed inputs hold the step's press.
+bool PlannerWindow::DueIsSet(std::size_t step) const {
+    const PlanStep& due = shown_->steps[step];
+    if (due.kind != PlanStep::Kind::Press) return false;
+    return InputsHold(
+        main_.CurrentFeedRequest(),
+        planner::FeedRequestFor(shown_->plan.presses[due.press], shown_->request.characterClass,
+                                shown_->request.parity));
+}
+
+PlanPlace PlannerWindow::PlaceNow() const {
+    return PlaceOnPlan(shown_->steps, CoreOf(shown_->request.start), CoreOf(main_.state()));
+}
+
+// After each change of the mag, from whatever source: the step due next is selected.
+void PlannerWindow::MagChanged() {
+    if (!shown_) return;
+    const PlanPlace place = PlaceNow();
+    if (setStep_ && !(place == PlanPlace{PlanPlace::Kind::Step, *setStep_})) setStep_.reset();
+    SelectStep(place);
+    ShowPlanState();
+}
+
+void PlannerWindow::SelectStep(const PlanPlace& place) {
+    if (place.kind == PlanPlace::Kind::Step) c_.table->selectRow(static_cast<int>(place.step));
+}
+
+// A plan can be set only while it answers the inputs; otherwise it is greyed, and shown
+// only for what it was.
+void PlannerWindow::ShowPlanState() {
+    const bool current = PlanIsCurrent();
+    for (QWidget* w : {static_cast<QWidget*>(c_.lblRequest), static_cast<QWidget*>(c_.lblSummary),
+                       static_cast<QWidget*>(c_.table), static_cast<QWidget*>(c_.cmdCopy)})
+        w->setEnabled(current);
+    c_.cmdSet->setEnabled(current && !shown_->steps.empty());
+    if (!shown_ || search_->Running()) return;
+    const planner::PlanRequest& request = shown_->request;
+    StatusLine status;
+    if (current) {
+        const PlanPlace place = PlaceNow();
+        status = FollowStatus(request, shown_->plan, shown_->steps, place, setStep_,
+                              place.kind == PlanPlace::Kind::Step && DueIsSet(place.step));
+    } else {
+        status = StaleStatus(request, request.characterClass != main_.SelectedClass() ||
+                                          request.parity != main_.SelectedParity());
     }
+    ShowStatus(Utf8(status.text), status.offerAgain);
+}
+
+void PlannerWindow::SetSelectedPress() {
+    if (!PlanIsCurrent() || shown_->steps.empty()) return;
+    const std::size_t row = std::min(static_cast<std::size_t>(std::max(0, c_.table->currentRow())),
+                                     shown_->steps.size() - 1);
+    const PlanStep& step = shown_->steps[row];
+    const planner::PlanRequest& request = shown_->request;
+    if (step.kind == PlanStep::Kind::SpecialItem) {
+        ShowStatus(QStringLiteral("この回は、メイン画面の%1を選びます。")
+                       .arg(Utf8(SpecialItemStepText(shown_->plan.specialItem))));
+        return;
+    }
+    // A plan from a new mag begins with one: made here as 新規作成 makes it, undoably.
+    if (request.startIsNewMag && row == 0 && !SameMag(CoreOf(main_.state()), step.before)) {
+        if (!main_.platform().messages.ShowOver(this, NewMagFirstQuestion())) return;
+        main_.mnuNew_Click();
+    }
+    main_.SetFeedInputs(planner::FeedRequestFor(shown_->plan.presses[step.press],
+                                                request.characterClass, request.parity));
+    setStep_ = row;
+    ShowPlanState();
 }
 
 void PlannerWindow::CopyScript() {
-    if (!plan_) return;
-    main_.platform().clipboard.SetText(PlanScriptText(*planRequest_, *plan_));
+    if (!PlanIsCurrent()) return;
+    main_.platform().clipboard.SetText(PlanScriptText(shown_->request, shown_->plan));
     ShowStatus(QStringLiteral("toviran-sim の台本をクリップボードにコピーしました。"));
 }
 

@@ -1,0 +1,65 @@
+#include "ui/planner/plan_status.h"
+
+#include "ui/planner/plan_text.h"
+
+namespace toviran {
+namespace {
+
+std::string PressNumber(const PlanStep& step) {
+    return std::to_string(step.press + 1) + "回目";
+}
+
+// Only this step's own sentence, so that each line stays short in a narrow window.
+std::string NextStepText(const planner::Plan& plan, const PlanStep& step, bool atStart) {
+    if (step.kind == PlanStep::Kind::SpecialItem)
+        return "プランどおりです。次はメイン画面の" + SpecialItemStepText(plan.specialItem) +
+               "を選んでください。";
+    if (atStart) return "プランの始まりです。" + PressNumber(step) + "をセットして与えてください。";
+    return "プランどおりです。次は" + PressNumber(step) + "です。";
+}
+
+}  // namespace
+
+StatusLine FollowStatus(const planner::PlanRequest& request, const planner::Plan& plan,
+                        const std::vector<PlanStep>& steps, const PlanPlace& place,
+                        std::optional<std::size_t> setStep, bool dueIsSet) {
+    const bool onSetStep = place.kind == PlanPlace::Kind::Step && setStep == place.step;
+    if (setStep && !onSetStep)
+        return {
+            "今のマグは、この回の前の予想と違います。\n"
+            "このまま与えても、表のとおりには育ちません。",
+            true};
+    switch (place.kind) {
+        case PlanPlace::Kind::Step: {
+            const PlanStep& step = steps[place.step];
+            if (dueIsSet && step.kind == PlanStep::Kind::Press)
+                return {PressNumber(step) +
+                        "がメイン画面に入っています。\n「与える」を押してください。"};
+            return {NextStepText(plan, step, place.step == 0)};
+        }
+        case PlanPlace::Kind::Done:
+            return {"プランどおり、" + FormText(plan.final.form) + " Lv" +
+                    std::to_string(plan.final.level) + " になりました。"};
+        case PlanPlace::Kind::Off:
+            break;
+    }
+    if (request.startIsNewMag)
+        return {
+            "このプランは新しいマグから始まります。\n"
+            "1回目の「この回をセット」で新規作成できます。",
+            true};
+    return {"マグがプランのどの回の前とも違います。", true};
+}
+
+StatusLine StaleStatus(const planner::PlanRequest& request, bool classOrIdDiffers) {
+    if (classOrIdDiffers)
+        return {"メイン画面の職業とIDが、このプランの" +
+                ClassAndIdText(request.characterClass, request.parity) + "と違います。"};
+    return {"表のプランは上の条件のものです。今の入力とは違うので、セットできません。"};
+}
+
+std::string StepNumberText(const PlanStep& step) {
+    return step.kind == PlanStep::Kind::SpecialItem ? "特" : std::to_string(step.press + 1);
+}
+
+}  // namespace toviran
