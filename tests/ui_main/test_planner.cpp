@@ -2,6 +2,7 @@
 // desktop services faked and small search budgets.
 #include <QtTest>
 
+#include "cli/plan_script.h"
 #include "engine/mag_forms.h"
 #include "main_window_fixture.h"
 #include "planner/planner.h"
@@ -26,7 +27,7 @@ struct PlannerFixture : testing::MainWindowFixture {
         c().menu.mnuPlanner->trigger();
         planner::PlanOptions small;
         small.beamWidth = 256;
-        small.proofNodes = 20000;
+        small.work = 2'000'000;
         Planner()->SetPlanOptions(small);
         return Planner()->controls();
     }
@@ -168,7 +169,7 @@ class PlannerTest : public QObject {
         f.Feed("3");  // no longer a new mag
         const MagCore fed = CoreOf(f.state);
         p.optFromNew->setChecked(true);
-        f.Ask("マルト", 35, {6, 0, 20, 9});
+        f.Ask("マルト", 35, {8, 5, 15, 7});
         p.cmdSearch->click();
         QVERIFY(f.SearchEnds());
         const planner::Plan plan = *f.Planner()->ShownPlan();
@@ -236,7 +237,7 @@ class PlannerTest : public QObject {
         QCOMPARE(f.fakes.messages.shown.size(), std::size_t{2});
 
         p.cmdCopy->click();
-        for (const std::string& line : planner::ScriptLines(plan))
+        for (const std::string& line : sim::PlanScriptLines(plan))
             QVERIFY(f.fakes.clipboard.text.find(line + "\n") != std::string::npos);
     }
 
