@@ -119,17 +119,23 @@ struct LowerBound::Program {
     std::vector<Affine> rhs;
     std::array<int, 4> mostPerItem{};
 
+    // Each set of levels: the four the evolution sees, then the four just before the item
+    // that brings it.
+    static constexpr std::size_t kPerSet = 8;
     std::size_t Width() const {
-        return columns.size() + 4 + 4 * static_cast<std::size_t>(levelSets) + (shares ? 4 : 0);
+        return columns.size() + 4 + kPerSet * static_cast<std::size_t>(levelSets) +
+               (shares ? 4 : 0);
     }
     std::size_t ShareColumn(int k) const {
-        return columns.size() + 4 + 4 * static_cast<std::size_t>(levelSets) +
+        return columns.size() + 4 + kPerSet * static_cast<std::size_t>(levelSets) +
                static_cast<std::size_t>(k);
     }
     std::size_t GainColumn(int k) const { return columns.size() + static_cast<std::size_t>(k); }
     std::size_t LevelColumn(int set, int k) const {
-        return columns.size() + 4 + 4 * static_cast<std::size_t>(set) + static_cast<std::size_t>(k);
+        return columns.size() + 4 + kPerSet * static_cast<std::size_t>(set) +
+               static_cast<std::size_t>(k);
     }
+    std::size_t BeforeColumn(int set, int k) const { return LevelColumn(set, k) + 4; }
     // A row over the items, with some other columns' coefficients.
     void Add(const std::function<double(const Column&)>& coef, const Affine& b,
              const std::vector<std::pair<std::size_t, double>>& others = {}) {
@@ -154,7 +160,7 @@ struct LowerBound::Program {
     }
     // What the gain and level columns' costs may have added to the value.
     double AuxCostAtMost() const {
-        return kAuxCost * (4 * kMostGain + 4 * (levelSets + (shares ? 1 : 0)) * kLevelCap);
+        return kAuxCost * (4 * kMostGain + (kPerSet * levelSets + (shares ? 4 : 0)) * kLevelCap);
     }
     std::vector<double> RightHandSide(const MagCore& m) const {
         std::vector<double> b;
@@ -170,16 +176,26 @@ bool LowerBound::AsksFinalLevels(const MagCore& m) const {
     return !m.rare && goal_.lastAtTarget && m.level < goal_.level;
 }
 
+// The second evolution still ahead, judged on levels the program asks for: a route's, or the
+// target's own when it is the last evolution before a target level past 35.
+const Judgement* LowerBound::SecondAhead(const MagCore& m) const {
+    if (m.rare || m.level >= kSecondEvolutionLevel) return nullptr;
+    if (goal_.secondForm != kNoForm && !goal_.second.options.empty()) return &goal_.second;
+    const bool lastIsSecond = goal_.last.before == kSecondEvolutionLevel;
+    if (lastIsSecond && !goal_.lastAtTarget && !goal_.last.options.empty()) return &goal_.last;
+    return nullptr;
+}
+
 bool LowerBound::AsksSecondLevels(const MagCore& m) const {
-    return !m.rare && goal_.secondForm != kNoForm && m.level < kSecondEvolutionLevel &&
-           !goal_.second.options.empty();
+    return SecondAhead(m) != nullptr;
 }
 
 LowerBound::VariantCounts LowerBound::CountVariants(const MagCore& m) const {
     VariantCounts counts;
     if (m.rare) return counts;
     if (AsksFinalLevels(m)) counts.finals = static_cast<int>(goal_.last.options.size());
-    if (AsksSecondLevels(m)) counts.seconds = static_cast<int>(goal_.second.options.size());
+    if (const Judgement* second = SecondAhead(m))
+        counts.seconds = static_cast<int>(second->options.size());
     return counts;
 }
 
@@ -306,10 +322,11 @@ LowerBound::Program LowerBound::Build(const MagCore& m, int variant) const {
                      kMostProgress + (atCap ? kCapLossPerStat : 0), true});
     if (secondLevels) {
         const int set = 1;
-        const OrderingOption& o = goal_.second.options[static_cast<std::size_t>(secondVariant)];
-        AddJudgedLevels(p, set, o, m,
-                        {kSecondEvolutionLevel, goal_.second.byLevel, kSecondEvolutionLevel,
-                         kMostProgress, false});
+        const Judgement& second = *SecondAhead(m);
+        const OrderingOption& o = second.options[static_cast<std::size_t>(secondVariant)];
+        AddJudgedLevels(
+            p, set, o, m,
+            {kSecondEvolutionLevel, second.byLevel, kSecondEvolutionLevel, kMostProgress, false});
         for (int k = 0; k < 4; ++k) {
             // levels only rise
             p.AddOthers({{p.LevelColumn(0, k), 1}, {p.LevelColumn(set, k), -1}}, 0);
@@ -348,6 +365,18 @@ void LowerBound::AddJudgedLevels(Program& p, int set, const OrderingOption& o, c
     p.AddOthers(all, when.levelAtLeast);
     for (auto& [column, value] : all) value = -1;
     p.AddOthers(all, -when.levelAtMost);
+    // The item that brings the evolution raises each stat one level at most, from levels at
+    // least today's that sum to below the level it is judged from.
+    std::vector<std::pair<std::size_t, double>> before;
+    for (int k = 0; k < 4 && m.level < when.levelAtLeast; ++k) {
+        const std::size_t column = p.LevelColumn(set, k);
+        const std::size_t prior = p.BeforeColumn(set, k);
+        before.push_back({prior, -1});
+        p.AddOthers({{prior, 1}}, m.statLevel[static_cast<std::size_t>(k)]);
+        p.AddOthers({{column, 1}, {prior, -1}}, 0);
+        p.AddOthers({{column, -1}, {prior, 1}}, -1);
+    }
+    if (!before.empty()) p.AddOthers(before, -(when.levelAtLeast - 1));
     p.AddOthers({{p.LevelColumn(set, 0), 1}}, o.minDef);
     p.AddOthers({{p.LevelColumn(set, 0), -1}}, -o.maxDef);
     for (const Relation& r : o.relations)

@@ -117,6 +117,7 @@ class LowerBound {
     int Variants(const MagCore& m) const;
     bool AsksFinalLevels(const MagCore& m) const;
     bool AsksSecondLevels(const MagCore& m) const;
+    const Judgement* SecondAhead(const MagCore& m) const;
     // When an evolution is judged: the levels it may see, the items fed before it (those
     // fed below this level), and the progress a stat holds at most right after it.
     struct JudgedWhen {
