@@ -12,6 +12,7 @@
 #include "engine/feeding.h"
 #include "engine/mag_forms.h"
 #include "engine/rare_evolution.h"
+#include "mag_of_core.h"
 #include "planner/plan.h"
 
 namespace toviran::planner::checks {
@@ -66,23 +67,15 @@ inline Feeding RandomFeeding(std::mt19937& rng, MagCore from, CharacterClass cls
     return f;
 }
 
-// The mag a MagCore stands for, as the parameter window would set it.
-inline MagState StateOf(const MagCore& m) {
-    MagState s;
-    s.MagName = std::string(kMagForms[m.form].name);
-    s.Level = m.level;
-    s.IQ = m.iq;
-    s.Synchro = m.synchro;
-    s.DefLevel = m.statLevel[0];
-    s.PowLevel = m.statLevel[1];
-    s.DexLevel = m.statLevel[2];
-    s.MindLevel = m.statLevel[3];
-    s.DefProgress = m.progress[0];
-    s.PowProgress = m.progress[1];
-    s.DexProgress = m.progress[2];
-    s.MindProgress = m.progress[3];
-    s.RareMagFlag = m.rare ? kTrue : kFalse;
-    return s;
+using testing::StateOf;
+
+// Tells apart the states that feed differently: the form, stat levels (below 128 in these
+// tests) and progress.
+inline std::uint64_t StateKey(const MagCore& m) {
+    std::uint64_t k = static_cast<std::uint8_t>(m.form);
+    for (int i = 0; i < 4; ++i)
+        k = k << 14 | static_cast<std::uint64_t>(m.statLevel[i]) << 7 | m.progress[i];
+    return k;
 }
 
 class Silent final : public Prompter {
@@ -135,12 +128,6 @@ inline int FewestItems(const MagCore& start, CharacterClass cls, SectionIdParity
                        const std::vector<int>& items, int level,
                        const std::function<bool(const MagCore&)>& reached) {
     std::unordered_map<std::uint64_t, bool> seen;
-    const auto key = [](const MagCore& m) {
-        std::uint64_t k = static_cast<std::uint8_t>(m.form);
-        for (int i = 0; i < 4; ++i)
-            k = k << 14 | static_cast<std::uint64_t>(m.statLevel[i]) << 7 | m.progress[i];
-        return k;
-    };
     std::vector<MagCore> layer{start};
     for (int depth = 1; !layer.empty(); ++depth) {
         std::vector<MagCore> next;
@@ -150,7 +137,7 @@ inline int FewestItems(const MagCore& start, CharacterClass cls, SectionIdParity
                 FeedItem(c, item, cls, parity);
                 if (c.level > level) continue;
                 if (reached(c)) return depth;
-                if (seen.emplace(key(c), true).second) next.push_back(c);
+                if (seen.emplace(StateKey(c), true).second) next.push_back(c);
             }
         }
         layer = std::move(next);

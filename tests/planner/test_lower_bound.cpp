@@ -48,21 +48,16 @@ Space Enumerate(CharacterClass cls, SectionIdParity parity, const std::vector<in
                 int level) {
     Space space;
     std::unordered_map<std::uint64_t, int> index;
-    const auto key = [](const MagCore& m) {
-        std::uint64_t k = static_cast<std::uint8_t>(m.form);
-        for (int i = 0; i < 4; ++i)
-            k = k << 14 | static_cast<std::uint64_t>(m.statLevel[i]) << 7 | m.progress[i];
-        return k;
-    };
     space.states.push_back(MagCore{});
-    index[key(MagCore{})] = 0;
+    index[StateKey(MagCore{})] = 0;
     for (std::size_t i = 0; i < space.states.size(); ++i) {
         space.next.emplace_back();
         for (const int item : items) {
             MagCore c = space.states[i];
             FeedItem(c, item, cls, parity);
             if (c.level > level) continue;
-            const auto [it, added] = index.emplace(key(c), static_cast<int>(space.states.size()));
+            const auto [it, added] =
+                index.emplace(StateKey(c), static_cast<int>(space.states.size()));
             if (added) space.states.push_back(c);
             space.next[i].push_back(it->second);
         }

@@ -362,7 +362,8 @@ TEST(Planner, EveryFormByFeedingIsPlannedFromANewMag) {
             }
         }
     }
-    const FormReach bana = ReachableForms(CharacterClass::FO, SectionIdParity::Even)[Form("バーナ")];
+    const FormReach bana =
+        ReachableForms(CharacterClass::FO, SectionIdParity::Even)[Form("バーナ")];
     EXPECT_GT(plannedAt(bana, CharacterClass::FO, SectionIdParity::Even), bana.fromLevel);
 }
 
