@@ -6,6 +6,7 @@
 #include "engine/rare_evolution.h"
 #include "planner/goal.h"
 #include "planner/planner.h"
+#include "planner/reasons.h"
 
 namespace toviran::planner {
 namespace {
@@ -89,7 +90,7 @@ std::vector<FormReach> ReachableForms(CharacterClass cls, SectionIdParity parity
         if (FeedTableNoForForm(form) == kRareFeedTable) {
             all.push_back(Special(form, parity));
         } else if (std::ranges::find(fed, form) == fed.end()) {
-            all.push_back({form, false, 0, 1, -1, "この職業とIDでは、この姿に育ちません"});
+            all.push_back({form, false, 0, 1, -1, reason::NeverGrows(cls, parity)});
         } else if (form == kMag) {
             all.push_back({form, true, start.level, 1, -1, "はじめの姿（Lv10で進化）"});
         } else if (form == classForm) {

@@ -31,6 +31,12 @@ std::string ClassName(CharacterClass cls) {
 
 }  // namespace
 
+std::string ClassAndId(CharacterClass cls, SectionIdParity parity) {
+    return ClassName(cls) + "・" + ParityName(parity);
+}
+std::string NeverGrows(CharacterClass cls, SectionIdParity parity) {
+    return ClassAndId(cls, parity) + "では、この姿に育ちません";
+}
 std::string UnknownStartForm() {
     return "今のマグの名前が57の姿のどれでもないので、計画を立てられません。";
 }
@@ -97,9 +103,6 @@ std::string BuildGivesOtherForm(int level, std::string_view form) {
 }
 std::string ItemsCannotReach() {
     return "選んだえさだけでは目標に届きません。";
-}
-std::string SearchExhausted() {
-    return "この目標に届くえさの与え方は見つかりませんでした。";
 }
 std::string Impossible() {
     return "この目標に届くえさの与え方はありません。";

@@ -14,6 +14,10 @@ enum class StartWord { CurrentMag, NewMag };
 
 namespace toviran::planner::reason {
 
+// "HU・偶数ID"
+std::string ClassAndId(CharacterClass cls, SectionIdParity parity);
+// The form a class and ID never grow into, for the list of forms.
+std::string NeverGrows(CharacterClass cls, SectionIdParity parity);
 std::string UnknownStartForm();
 std::string StartInconsistent();
 // The level as it was typed, so that a number too large for any type is still quoted.
@@ -38,7 +42,6 @@ std::string SpecialNeedsLevel(std::string_view entry, int level);
 std::string BuildMissesSpecial(std::string_view entry, std::string_view usage);
 std::string BuildGivesOtherForm(int level, std::string_view form);
 std::string ItemsCannotReach();
-std::string SearchExhausted();
 std::string Impossible();
 std::string ReplayDisagrees();
 std::string OutOfTime();
