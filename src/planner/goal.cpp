@@ -224,7 +224,7 @@ std::optional<std::string> CheckBuildForm(const Goal& goal, const PlanRequest& r
                                           const MagCore& start) {
     if (!r.target.build || goal.form == kNoForm || start.rare) return std::nullopt;
     int given = kNoForm;
-    if (goal.level >= kFinalEvolutionLevel && goal.level % 5 == 0)
+    if (IsFinalEvolutionLevel(goal.level))
         given = FinalEvolutionForm(kNoForm, *r.target.build, r.characterClass, r.parity);
     else if (goal.level == kSecondEvolutionLevel && start.level < kSecondEvolutionLevel)
         given = SecondEvolutionForm(SecondLineOf(start, r.characterClass), *r.target.build);

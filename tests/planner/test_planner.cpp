@@ -228,6 +228,8 @@ TEST(Planner, ImpossibleTargetsSayWhyAtOnce) {
         {CharacterClass::HU, "カバンダ", 100, StatArray{10, 30, 20, 39},
          "能力値の合計99が目標レベル100と違います。"},
         {CharacterClass::HU, "カバンダ", 200, StatArray{201, 0, 0, 0}, "DEFは200までです。"},
+        {CharacterClass::HU, "カバンダ", 200, StatArray{200, 0, 0, 0},  // 200 itself is allowed
+         "その能力値だと、Lv200の進化でヴァラーハになります。"},
         {CharacterClass::HU, "カバンダ", 40, std::nullopt, "カバンダになれるのはLv50からです。"},
         {CharacterClass::HU, "カルキ", 20, std::nullopt, "カルキには、HU・偶数IDでは育ちません。"},
         {CharacterClass::HU, "プレタ", 100, std::nullopt,
@@ -265,9 +267,9 @@ TEST(Planner, ReasonsNameTheStart) {
     PlanRequest r = Request(CharacterClass::FO, SectionIdParity::Odd, "カルキ", 40);
     r.startIsNewMag = true;
     EXPECT_EQ(FindPlan(r).reason, "カルキには、FO・奇数IDでは育ちません。");
-    r.target = {MagFormIndex("ヴリトラ"), 3, std::nullopt};
+    r.target = {MagFormIndex("ヴリトラ"), 4, std::nullopt};  // one below the mag's
     EXPECT_EQ(FindPlan(r).reason,
-              "目標レベル3は新しいマグのレベル5より低いです。レベルは下がりません。");
+              "目標レベル4は新しいマグのレベル5より低いです。レベルは下がりません。");
     // From a RA mag the RA form is out of reach for FO, though a new mag would not help.
     r.startIsNewMag = false;
     std::mt19937 rng(3);
@@ -281,19 +283,32 @@ TEST(Planner, ReasonsNameTheStart) {
 // A special item whose condition the mag already meets, or is one short of.
 TEST(Planner, SpecialItemConditionsAtTheirEdge) {
     std::mt19937 rng(5);
-    const MagCore at100 =
+    const MagCore fed =
         RandomFeeding(rng, MagCore{}, CharacterClass::HU, SectionIdParity::Even, 100).mags.back();
-    PlanRequest r = Request(CharacterClass::HU, SectionIdParity::Even, "チュレル", at100.level);
-    r.start = StateOf(at100);
-    const PlanResult now = FindPlan(r);
-    ASSERT_TRUE(now.plan) << now.reason;
-    EXPECT_EQ(now.plan->items, 0);  // the special item alone
-    EXPECT_EQ(now.plan->specialItem, 0);
-    r.target.level = at100.level + 1;
-    const PlanResult later = FindPlan(r);
-    ASSERT_TRUE(later.plan) << later.reason;
-    EXPECT_GE(later.plan->items, 1);
-    ExpectReaches(r, *later.plan);
+    // A mag that meets the condition needs the special item alone; one short needs items.
+    const auto plan = [&](const char* form, const MagCore& start, int level) {
+        PlanRequest r = Request(CharacterClass::HU, SectionIdParity::Even, form, level);
+        r.start = StateOf(start);
+        const PlanResult result = FindPlan(r);
+        EXPECT_TRUE(result.plan) << form << ": " << result.reason;
+        if (result.plan) ExpectReaches(r, *result.plan);
+        return result.plan ? result.plan->items : -1;
+    };
+    EXPECT_EQ(plan("チュレル", fed, fed.level), 0);
+    EXPECT_GE(plan("チュレル", fed, fed.level + 1), 1);
+    MagCore pian = fed;  // the heart asks IQ 180 and synchro 110
+    pian.iq = 180;
+    pian.synchro = 110;
+    EXPECT_EQ(plan("ピアン", pian, pian.level), 0);
+    pian.iq = 179;
+    EXPECT_GE(plan("ピアン", pian, pian.level + 2), 1);
+    // A build one level short of the condition is refused before any search.
+    PlanRequest r = Request(CharacterClass::HU, SectionIdParity::Even, "オモチャオ", 150,
+                            StatArray{70, 69, 6, 5});
+    EXPECT_EQ(
+        FindPlan(r).reason,
+        "その能力値ではオモチャオのパーツの条件を満たしません。「オモチャオ」　使用条件：DEF POW "
+        "DEX MIND のいずれか2つが70以上");
 }
 
 // Presses: a run longer than one press splits, no press has more than four slots, and the
