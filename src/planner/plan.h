@@ -27,13 +27,21 @@ struct Target {
     std::optional<StatArray> build;  // DEF, POW, DEX, MIND levels at the target level
 };
 
+#ifdef TOVIRAN_SANITIZED
+// Built with the sanitizers everything runs about ten times slower; the limit follows, so
+// that it stays far above what the work takes.
+inline constexpr std::chrono::milliseconds kSafetyLimit{200000};
+#else
+inline constexpr std::chrono::milliseconds kSafetyLimit{20000};
+#endif
+
 struct PlanOptions {
     // States the searches may make in all. The searches are bounded by this, never by the
     // clock, so the same request gets the same plan on any machine.
     std::uint64_t work = 80'000'000;
     std::size_t memoryBytes = std::size_t{512} << 20;
     // The player's safety limit only: on an ordinary machine the work ends long before it.
-    std::chrono::milliseconds timeLimit{20000};
+    std::chrono::milliseconds timeLimit{kSafetyLimit};
     int threads = 2;
     // States kept per step of the first wide search; 0 lets the planner choose from the target.
     int beamWidth = 0;
