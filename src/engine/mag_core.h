@@ -33,6 +33,9 @@ struct ItemEffect {
 };
 
 inline constexpr int kLevelCap = 200;
+// A stat gains a level for every 100 points of progress; below that it holds at most 99.
+inline constexpr int kProgressPerLevel = 100;
+inline constexpr int kMostProgress = kProgressPerLevel - 1;
 // One press of the feed button feeds at most this many items.
 inline constexpr std::int32_t kMaxItemsPerRun = 10000;
 // The levels at which the first, second and (every five levels from here) final
@@ -73,16 +76,16 @@ inline bool CarryProgress(std::int16_t& statLevel, std::int16_t& progress, std::
     // A delta that would empty the stat is cancelled: it falls back to the value before
     // the item.
     if (progress <= 0) progress = backup;
-    if (progress < 100) return false;
+    if (progress < kProgressPerLevel) return false;
     if (level >= kLevelCap) {
-        progress = 99;
+        progress = kMostProgress;
         return false;
     }
     ++statLevel;
     ++level;
-    progress = static_cast<std::int16_t>(progress - 100);
+    progress = static_cast<std::int16_t>(progress - kProgressPerLevel);
     // The stat that reaches the cap loses the rest of its points.
-    if (level == kLevelCap) progress = 99;
+    if (level == kLevelCap) progress = kMostProgress;
     return true;
 }
 

@@ -11,8 +11,6 @@
 namespace toviran {
 namespace {
 
-constexpr int kProgressMax = 99;
-
 const char* const kImplausible = "おかしなパラメータだYO そんなマグいないYO";
 const Message kConfirm{MessageIcon::Question, "任意パラメータ設定", "パラメータを反映しますか？",
                        MessageButtons::OkCancel};
@@ -91,7 +89,7 @@ std::string ProgressBoxText(std::string_view typed) {
     const std::string_view significant = firstNonZero == std::string::npos
                                              ? std::string_view("0")
                                              : std::string_view(digits).substr(firstNonZero);
-    if (significant.size() > 2) return std::to_string(kProgressMax);
+    if (significant.size() > 2) return std::to_string(kMostProgress);
     return digits;
 }
 

@@ -126,7 +126,7 @@ std::optional<std::string> CheckLevels(const PlanRequest& r, const MagCore& star
     const int sum = std::accumulate(start.statLevel.begin(), start.statLevel.end(), 0);
     const bool inRange =
         std::ranges::all_of(start.statLevel, [](int v) { return v >= 0; }) &&
-        std::ranges::all_of(start.progress, [](int v) { return v >= 0 && v < 100; });
+        std::ranges::all_of(start.progress, [](int v) { return v >= 0 && v < kProgressPerLevel; });
     const bool rareMatchesName = start.rare == (FeedTableNoForForm(start.form) == kRareFeedTable);
     if (sum != start.level || !inRange || start.level > kLevelCap || !rareMatchesName)
         return reason::StartInconsistent();

@@ -12,8 +12,6 @@
 namespace toviran::planner {
 namespace {
 
-constexpr int kProgressPerLevel = 100;
-constexpr int kMostProgress = 99;
 // Progress the four stats can hold below their next levels, all together.
 constexpr int kMostHeld = 4 * kMostProgress;
 // The item that makes the level 200 holds every later stat of that item at 99, so a stat can
@@ -27,7 +25,7 @@ constexpr double kMostGain = kProgressPerLevel * (kLevelCap + 1) + kMostProgress
 // The progress at which each set of stat levels is solved: none, where a stat needs the most
 // points, and the most, where it has least room left below its next level. Each solution
 // bounds every mag with these levels; the larger value holds.
-constexpr int kCanonicalProgress[] = {0, 99};
+constexpr int kCanonicalProgress[] = {0, kMostProgress};
 constexpr int kIqBucket = 16;
 // Rounding in the solver stays far below this; a bound is rounded up only past it.
 constexpr double kSlack = 1e-4;
