@@ -31,8 +31,19 @@ struct SpecialItemInfo {
     Rgb colour;
     std::string_view usage;  // the usage text, which states the condition
     SpecialRequirement requirement;
+    std::string_view NameFor(SectionIdParity parity) const {
+        return parity == SectionIdParity::Even ? evenName : oddName;
+    }
 };
 std::span<const SpecialItemInfo> SpecialItemInfos();
+
+// The mag's numbers after a special item: it takes the rare form and is rare from then on;
+// levels, stats, progress, IQ and synchro stay as they were.
+inline MagCore AfterSpecialItem(MagCore m, int rareForm) {
+    m.form = static_cast<std::int8_t>(rareForm);
+    m.rare = true;
+    return m;
+}
 
 // cmbAwake_Click with the picked entry's text. Returns true when the mag evolved.
 bool UseSpecialItem(MagState& s, std::string_view entry, SectionIdParity parity, Prompter& prompter,

@@ -150,11 +150,12 @@ std::optional<std::string> CheckLevels(const PlanRequest& r, const MagCore& star
 std::optional<std::string> MakeSpecialGoal(Goal& goal, const PlanRequest& r) {
     const SpecialItemInfo* info = SpecialItemGiving(r.target.form, goal.specialItem);
     if (info == nullptr) return reason::NotByFeeding(Name(r.target.form));
-    const bool even = r.parity == SectionIdParity::Even;
-    const std::string_view given = even ? info->evenName : info->oddName;
-    if (given != Name(r.target.form))
+    const std::string_view given = info->NameFor(r.parity);
+    if (given != Name(r.target.form)) {
+        const bool even = r.parity == SectionIdParity::Even;
         return reason::OtherParity(Name(r.target.form),
                                    even ? SectionIdParity::Odd : SectionIdParity::Even, given);
+    }
     goal.requirement = info->requirement;
     goal.needsIqSynchro = info->requirement.minIq > 0 || info->requirement.minSynchro > 0;
     if (goal.requirement.minLevel > goal.level)

@@ -78,10 +78,8 @@ inline bool SpecialUsable(const Goal& goal, const MagCore& m) {
 }
 
 // The mag after the special item.
-inline MagCore AfterSpecial(const Goal& goal, MagCore m) {
-    m.form = static_cast<std::int8_t>(goal.form);
-    m.rare = true;
-    return m;
+inline MagCore AfterSpecial(const Goal& goal, const MagCore& m) {
+    return AfterSpecialItem(m, goal.form);
 }
 
 // True when no further feeding can reach the goal: past the level, a stat above the build,

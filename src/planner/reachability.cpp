@@ -49,8 +49,7 @@ FormReach Special(int form, SectionIdParity parity) {
     const auto infos = SpecialItemInfos();
     for (std::size_t i = 0; i < infos.size(); ++i) {
         const SpecialItemInfo& info = infos[i];
-        const std::string_view name =
-            parity == SectionIdParity::Even ? info.evenName : info.oddName;
+        const std::string_view name = info.NameFor(parity);
         if (info.evenName != kMagForms[form].name && info.oddName != kMagForms[form].name) continue;
         FormReach reach{form, name == kMagForms[form].name, 0, 1, static_cast<int>(i), {}};
         if (!reach.reachable) {

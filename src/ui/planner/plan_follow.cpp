@@ -1,5 +1,7 @@
 #include "ui/planner/plan_follow.h"
 
+#include "engine/rare_evolution.h"
+
 namespace toviran {
 
 std::vector<PlanStep> PlanSteps(const planner::Plan& plan, const MagCore& start) {
@@ -11,11 +13,8 @@ std::vector<PlanStep> PlanSteps(const planner::Plan& plan, const MagCore& start)
     };
     for (std::size_t i = 0; i <= plan.presses.size(); ++i) {
         if (plan.specialItem >= 0 && plan.specialAfter == i) {
-            // The special item changes only the name, and the rare form stays to the end.
-            MagCore rare = mag;
-            rare.form = plan.final.form;
-            rare.rare = true;
-            add(PlanStep::Kind::SpecialItem, 0, rare);
+            // The rare form stays to the end.
+            add(PlanStep::Kind::SpecialItem, 0, AfterSpecialItem(mag, plan.final.form));
         }
         if (i < plan.presses.size()) add(PlanStep::Kind::Press, i, plan.presses[i].after);
     }
