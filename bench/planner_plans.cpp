@@ -15,6 +15,7 @@
 #include "mag_of_core.h"
 #include "planner/planner.h"
 #include "planner/reachability.h"
+#include "random_feeding.h"
 
 namespace toviran::planner {
 namespace {
@@ -115,37 +116,18 @@ BENCHMARK(BM_ExactBuildAtLevel200)->Unit(benchmark::kMillisecond)->Iterations(1)
 // the target is where the feeding ends, its build asked half the time.
 PlanRequest RandomTarget(std::mt19937& rng) {
     PlanRequest request;
-    request.characterClass = static_cast<CharacterClass>(rng() % 3);
-    request.parity = static_cast<SectionIdParity>(rng() % 2);
-    std::vector<int> favourites(1 + rng() % 4);
-    for (int& f : favourites) f = static_cast<int>(rng() % kFeedItemCount);
-    const auto item = [&] {
-        return rng() % 4 == 0 ? static_cast<int>(rng() % kFeedItemCount)
-                              : favourites[rng() % favourites.size()];
-    };
+    request.characterClass = testing::kClasses[rng() % 3];
+    request.parity = testing::kParities[rng() % 2];
     MagCore start;
-    if (rng() % 2) {
-        const auto cls = static_cast<CharacterClass>(rng() % 3);
-        const int level = 5 + static_cast<int>(rng() % 40);
-        while (start.level < level) FeedItem(start, item(), cls, request.parity);
-    }
+    if (rng() % 2) start = testing::RandomlyFedMag(rng, request.parity, 40);
     const int level = std::min(150, start.level + 10 + static_cast<int>(rng() % 140));
-    const int special = rng() % 4 == 0 ? static_cast<int>(rng() % 6) : -1;
-    MagCore m = start;
-    bool used = false;
-    while (m.level < level) {
-        FeedItem(m, item(), request.characterClass, request.parity);
-        const SpecialItemInfo& info = SpecialItemInfos()[special < 0 ? 0 : special];
-        if (special >= 0 && !used && !m.rare && RequirementMet(info.requirement, m) &&
-            rng() % 3 == 0) {
-            m.form = static_cast<std::int8_t>(MagFormIndex(
-                request.parity == SectionIdParity::Even ? info.evenName : info.oddName));
-            m.rare = used = true;
-        }
-    }
+    const int special = rng() % 4 == 0 ? static_cast<int>(rng() % SpecialItemInfos().size()) : -1;
+    const MagCore end =
+        testing::RandomFeeding(rng, start, request.characterClass, request.parity, level, special)
+            .mags.back();
     request.start = testing::StateOf(start);
-    request.target = {m.form, m.level, std::nullopt};
-    if (rng() % 2) request.target.build = m.statLevel;
+    request.target = {end.form, end.level, std::nullopt};
+    if (rng() % 2) request.target.build = end.statLevel;
     return request;
 }
 

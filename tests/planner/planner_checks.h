@@ -14,6 +14,7 @@
 #include "engine/rare_evolution.h"
 #include "mag_of_core.h"
 #include "planner/plan.h"
+#include "random_feeding.h"
 
 namespace toviran::planner::checks {
 
@@ -25,48 +26,11 @@ inline constexpr int kCaseDivisor = 4;
 inline constexpr int kCaseDivisor = 1;
 #endif
 
-inline constexpr CharacterClass kClasses[] = {CharacterClass::HU, CharacterClass::RA,
-                                              CharacterClass::FO};
-inline constexpr SectionIdParity kParities[] = {SectionIdParity::Even, SectionIdParity::Odd};
-
-// A feeding that is a plan by construction: the mags it passes through, the items, and where
-// the special item was used (-1: not).
-struct Feeding {
-    std::vector<MagCore> mags;  // mags[i] before item i; the last one at the end
-    std::vector<int> items;
-    int specialAt = -1;
-    int special = -1;
-    int Items() const { return static_cast<int>(items.size()); }
-};
-
-// Random items from a few favourites (lopsided, like a player with a plan of their own), up to
-// `level`. With `special` >= 0 the special item is used at a random point where it can be.
-inline Feeding RandomFeeding(std::mt19937& rng, MagCore from, CharacterClass cls,
-                             SectionIdParity parity, int level, int special = -1) {
-    std::vector<int> favourites(1 + rng() % 4);
-    for (int& f : favourites) f = static_cast<int>(rng() % kFeedItemCount);
-    Feeding f;
-    f.special = special;
-    f.mags.push_back(from);
-    MagCore m = from;
-    while (m.level < level) {
-        const int item = rng() % 4 == 0 ? static_cast<int>(rng() % kFeedItemCount)
-                                        : favourites[rng() % favourites.size()];
-        FeedItem(m, item, cls, parity);
-        f.items.push_back(item);
-        if (special >= 0 && f.specialAt < 0 && !m.rare && rng() % 3 == 0 &&
-            RequirementMet(SpecialItemInfos()[special].requirement, m)) {
-            const SpecialItemInfo& info = SpecialItemInfos()[special];
-            m.form = static_cast<std::int8_t>(
-                MagFormIndex(parity == SectionIdParity::Even ? info.evenName : info.oddName));
-            m.rare = true;
-            f.specialAt = f.Items();
-        }
-        f.mags.push_back(m);
-    }
-    return f;
-}
-
+using testing::Feeding;
+using testing::kClasses;
+using testing::kParities;
+using testing::RandomFeeding;
+using testing::RandomlyFedMag;
 using testing::StateOf;
 
 // Tells apart the states that feed differently: the form, stat levels (below 128 in these

@@ -134,8 +134,9 @@ TEST(LowerBound, NeverAboveTheTrueDistanceOverWholeSmallSpaces) {
                 if (distance[i] < 0) continue;
                 ASSERT_LE(evaluator.Items(space.states[i]), distance[i]) << "state " << i;
                 // Solved for the mag alone is slower: a sample of them.
-                if (i % 11 == 0)
+                if (i % 11 == 0) {
                     ASSERT_LE(bound.Items(space.states[i]), distance[i]) << "state " << i;
+                }
             }
             EXPECT_GE(distance[0], 0);
         }
@@ -152,9 +153,7 @@ TEST(LowerBound, NeverAboveWhatARandomFeedingTakes) {
         const CharacterClass cls = kClasses[rng() % 3];
         const SectionIdParity parity = kParities[rng() % 2];
         MagCore start;
-        if (rng() % 2)
-            start =
-                RandomFeeding(rng, start, kClasses[rng() % 3], parity, 5 + rng() % 50).mags.back();
+        if (rng() % 2) start = RandomlyFedMag(rng, parity, 50);
         const int special =
             rng() % 3 == 0 ? static_cast<int>(rng() % SpecialItemInfos().size()) : -1;
         const int level = std::min(kLevelCap, start.level + 5 + static_cast<int>(rng() % 150));

@@ -44,7 +44,9 @@ void ExpectReaches(const PlanRequest& r, const Plan& plan) {
     const MagState end = Replay(r.start, plan, r.characterClass, r.parity);
     EXPECT_EQ(end.MagName, kMagForms[r.target.form].name);
     EXPECT_EQ(end.Level, r.target.level);
-    if (r.target.build) EXPECT_EQ(Stats(end), *r.target.build);
+    if (r.target.build) {
+        EXPECT_EQ(Stats(end), *r.target.build);
+    }
     EXPECT_LE(plan.lowerBound, plan.items);
 }
 
@@ -76,8 +78,7 @@ TEST(Planner, RareFormsAtLeastAsShortAsARandomFeeding) {
     for (int round = 0; planned < 8 / kCaseDivisor && round < 200; ++round) {
         const CharacterClass cls = kClasses[rng() % 3];
         const SectionIdParity parity = kParities[rng() % 2];
-        const MagCore start =
-            RandomFeeding(rng, MagCore{}, kClasses[rng() % 3], parity, 5 + rng() % 30).mags.back();
+        const MagCore start = RandomlyFedMag(rng, parity, 30);
         const int special = static_cast<int>(rng() % SpecialItemInfos().size());
         const Feeding f = RandomFeeding(rng, start, cls, parity, 60 + rng() % 90, special);
         if (f.specialAt < 0) continue;
