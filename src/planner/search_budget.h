@@ -26,7 +26,6 @@ class SearchBudget {
     void Spend(std::uint64_t units) { spent_ += units; }
     std::uint64_t Spent() const { return spent_; }
     std::uint64_t Left() const { return spent_ >= work_ ? 0 : work_ - spent_; }
-    std::size_t MemoryBytes() const { return memoryBytes_; }
 
     // Why the search must stop now (holding `bytes`, having spent `spentHere` of its own
     // `cap`), or nothing.

@@ -18,7 +18,6 @@ class StateTable {
     std::pair<std::uint32_t*, bool> Insert(const PackedMag& key, std::uint64_t hash,
                                            std::uint32_t value);
     void Clear();
-    std::size_t Size() const { return size_; }
     std::size_t Bytes() const { return entries_.size() * sizeof(Entry); }
 
   private:
