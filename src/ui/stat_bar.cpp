@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/mag_core.h"
 #include "ui/twips.h"
 
 namespace toviran {
@@ -23,7 +24,8 @@ void Paint(QWidget& box, Rgb colour) {
 }  // namespace
 
 float BarFillWidth(float backgroundWidth, int progress) {
-    return backgroundWidth / 100.0f * static_cast<float>(progress);
+    // A full bar is a level's worth of progress.
+    return backgroundWidth / static_cast<float>(kProgressPerLevel) * static_cast<float>(progress);
 }
 
 StatBar::StatBar(Rgb background, Rgb fill, QSize sizeTwips, QWidget* parent)
