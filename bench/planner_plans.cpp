@@ -38,10 +38,11 @@ struct Tally {
     std::vector<double> boundShare;  // bound / items
     int proven = 0;
     int none = 0;
-    int items = 0;  // of the last plan
+    int longer = 0;  // plans longer than a feeding known to reach the target
+    int items = 0;   // of the last plan
     int bound = 0;
 
-    void Plan(benchmark::State& state, const PlanRequest& request) {
+    void Plan(benchmark::State& state, const PlanRequest& request, int knownItems = -1) {
         const auto start = std::chrono::steady_clock::now();
         const PlanResult result = FindPlan(request);
         seconds.push_back(
@@ -52,6 +53,7 @@ struct Tally {
             return;
         }
         if (result.plan->items == result.plan->lowerBound) ++proven;
+        if (knownItems >= 0 && result.plan->items > knownItems) ++longer;
         items = result.plan->items;
         bound = result.plan->lowerBound;
         if (result.plan->items > 0)
@@ -66,6 +68,7 @@ struct Tally {
         state.counters["median_s"] = Quantile(seconds, 0.5);
         state.counters["max_s"] = Quantile(seconds, 1.0);
         state.counters["proven"] = proven;
+        state.counters["longer_than_known"] = longer;
         state.counters["bound_share_median"] = Quantile(boundShare, 0.5);
         state.counters["bound_share_p10"] = Quantile(boundShare, 0.1);
         state.counters["peak_MiB"] = PeakMiB();
@@ -114,7 +117,12 @@ BENCHMARK(BM_ExactBuildAtLevel200)->Unit(benchmark::kMillisecond)->Iterations(1)
 // Random reachable targets: a random start (a new mag, or one fed before by any class), then a
 // random, lopsided feeding with the plan's class, sometimes using a special item on the way;
 // the target is where the feeding ends, its build asked half the time.
-PlanRequest RandomTarget(std::mt19937& rng) {
+struct Target {
+    PlanRequest request;
+    int feedingItems = 0;
+};
+
+Target RandomTarget(std::mt19937& rng) {
     PlanRequest request;
     request.characterClass = testing::kClasses[rng() % 3];
     request.parity = testing::kParities[rng() % 2];
@@ -122,23 +130,23 @@ PlanRequest RandomTarget(std::mt19937& rng) {
     if (rng() % 2) start = testing::RandomlyFedMag(rng, request.parity, 40);
     const int level = std::min(150, start.level + 10 + static_cast<int>(rng() % 140));
     const int special = rng() % 4 == 0 ? static_cast<int>(rng() % SpecialItemInfos().size()) : -1;
-    const MagCore end =
-        testing::RandomFeeding(rng, start, request.characterClass, request.parity, level, special)
-            .mags.back();
+    const testing::Feeding feeding =
+        testing::RandomFeeding(rng, start, request.characterClass, request.parity, level, special);
+    const MagCore& end = feeding.mags.back();
     request.start = testing::StateOf(start);
     request.target = {end.form, end.level, std::nullopt};
     if (rng() % 2) request.target.build = end.statLevel;
-    return request;
+    return {request, feeding.Items()};
 }
 
 void BM_RandomTargets(benchmark::State& state) {
     std::mt19937 rng(20261207);
-    std::vector<PlanRequest> requests;
-    while (requests.size() < static_cast<std::size_t>(state.range(0)))
-        requests.push_back(RandomTarget(rng));
+    std::vector<Target> targets;
+    while (targets.size() < static_cast<std::size_t>(state.range(0)))
+        targets.push_back(RandomTarget(rng));
     Tally tally;
     for (auto _ : state)
-        for (const PlanRequest& request : requests) tally.Plan(state, request);
+        for (const Target& t : targets) tally.Plan(state, t.request, t.feedingItems);
     tally.Report(state);
 }
 BENCHMARK(BM_RandomTargets)->Arg(100)->Unit(benchmark::kMillisecond)->Iterations(1);
