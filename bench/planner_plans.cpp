@@ -5,6 +5,7 @@
 #include <sys/resource.h>
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <random>
 #include <thread>
@@ -14,8 +15,11 @@
 #include "engine/rare_evolution.h"
 #include "mag_of_core.h"
 #include "planner/planner.h"
+#include "planner/reach_table.h"
 #include "planner/reachability.h"
+#include "random_conditions.h"
 #include "random_feeding.h"
+#include "wording/reason_text.h"
 
 namespace toviran::planner {
 namespace {
@@ -41,6 +45,12 @@ struct Tally {
     int longer = 0;  // plans longer than a feeding known to reach the target
     int items = 0;   // of the last plan
     int bound = 0;
+    int clocked = 0;  // searches the safety time limit ended
+    std::uint64_t lpSolves = 0;
+    double lpSeconds = 0;
+    std::uint64_t raysChecked = 0;
+    std::uint64_t raysDropped = 0;
+    std::size_t peakCounted = 0;  // the most memory one search counted
 
     void Plan(benchmark::State& state, const PlanRequest& request, int knownItems = -1) {
         const auto start = std::chrono::steady_clock::now();
@@ -49,9 +59,16 @@ struct Tally {
             std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
         if (!result.plan) {
             ++none;
-            state.SkipWithError(("no plan for a reachable target: " + result.reason).c_str());
+            state.SkipWithError(
+                ("no plan for a reachable target: " + wording::ReasonText(result.reason)).c_str());
             return;
         }
+        if (result.end == SearchEnd::Time) ++clocked;
+        lpSolves += result.stats.lpSolves;
+        lpSeconds += result.stats.lpSeconds;
+        raysChecked += result.stats.raysChecked;
+        raysDropped += result.stats.raysDropped;
+        peakCounted = std::max(peakCounted, result.stats.peakBytes);
         if (result.plan->items == result.plan->lowerBound) ++proven;
         if (knownItems >= 0 && result.plan->items > knownItems) ++longer;
         items = result.plan->items;
@@ -72,6 +89,12 @@ struct Tally {
         state.counters["bound_share_median"] = Quantile(boundShare, 0.5);
         state.counters["bound_share_p10"] = Quantile(boundShare, 0.1);
         state.counters["peak_MiB"] = PeakMiB();
+        state.counters["counted_MiB"] = static_cast<double>(peakCounted) / (1 << 20);
+        state.counters["clock_ended"] = clocked;
+        state.counters["lp_solves"] = static_cast<double>(lpSolves);
+        state.counters["lp_s"] = lpSeconds;
+        state.counters["rays_checked"] = static_cast<double>(raysChecked);
+        state.counters["rays_dropped"] = static_cast<double>(raysDropped);
         state.counters["cores"] = std::thread::hardware_concurrency();
     }
 };
@@ -85,12 +108,12 @@ void BM_FinalFormsAtLevel50(benchmark::State& state) {
         for (const SectionIdParity parity : {SectionIdParity::Even, SectionIdParity::Odd}) {
             for (const FormReach& r : ReachableForms(cls, parity)) {
                 if (!r.reachable || r.specialItem >= 0 || r.fromLevel != kFinalEvolutionLevel ||
-                    r.how.find("DEF45以上") != std::string::npos)
+                    r.NeedsHighDef())
                     continue;
                 PlanRequest request;
                 request.characterClass = cls;
                 request.parity = parity;
-                request.target = {r.form, kFinalEvolutionLevel, std::nullopt};
+                request.target = {r.form, kFinalEvolutionLevel};
                 requests.push_back(request);
             }
         }
@@ -107,7 +130,7 @@ BENCHMARK(BM_FinalFormsAtLevel50)->Name("Smoke_FinalForms")->Arg(3)->Iterations(
 // ウシャス (MIND > DEX > POW) for HU even at level 200 with DEF 15, POW 25, DEX 70, MIND 90.
 void BM_ExactBuildAtLevel200(benchmark::State& state) {
     PlanRequest request;
-    request.target = {MagFormIndex("ウシャス"), kLevelCap, StatArray{15, 25, 70, 90}};
+    request.target = {MagFormIndex("ウシャス"), kLevelCap, Target::Exactly({15, 25, 70, 90})};
     Tally tally;
     for (auto _ : state) tally.Plan(state, request);
     tally.Report(state);
@@ -117,12 +140,13 @@ BENCHMARK(BM_ExactBuildAtLevel200)->Unit(benchmark::kMillisecond)->Iterations(1)
 // Random reachable targets: a random start (a new mag, or one fed before by any class), then a
 // random, lopsided feeding with the plan's class, sometimes using a special item on the way;
 // the target is where the feeding ends, its build asked half the time.
-struct Target {
+struct KnownTarget {
     PlanRequest request;
     int feedingItems = 0;
 };
 
-Target RandomTarget(std::mt19937& rng) {
+// `loosen`: the end's stats loosened into conditions, its form sometimes any.
+KnownTarget RandomTarget(std::mt19937& rng, bool loosen = false) {
     PlanRequest request;
     request.characterClass = testing::kClasses[rng() % 3];
     request.parity = testing::kParities[rng() % 2];
@@ -134,23 +158,75 @@ Target RandomTarget(std::mt19937& rng) {
         testing::RandomFeeding(rng, start, request.characterClass, request.parity, level, special);
     const MagCore& end = feeding.mags.back();
     request.start = testing::StateOf(start);
-    request.target = {end.form, end.level, std::nullopt};
-    if (rng() % 2) request.target.build = end.statLevel;
+    request.target = {end.form, end.level};
+    if (loosen) {
+        request.target.stats = testing::Loosened(rng, end.statLevel);
+        if (rng() % 4 == 0 && special < 0) request.target.form = kAnyForm;
+    } else if (rng() % 2) {
+        request.target.stats = Target::Exactly(end.statLevel);
+    }
     return {request, feeding.Items()};
 }
 
+// state.range(1): conditions instead of the form alone or the exact build.
 void BM_RandomTargets(benchmark::State& state) {
     std::mt19937 rng(20261207);
-    std::vector<Target> targets;
+    std::vector<KnownTarget> targets;
     while (targets.size() < static_cast<std::size_t>(state.range(0)))
-        targets.push_back(RandomTarget(rng));
+        targets.push_back(RandomTarget(rng, state.range(1) != 0));
     Tally tally;
     for (auto _ : state)
-        for (const Target& t : targets) tally.Plan(state, t.request, t.feedingItems);
+        for (const KnownTarget& t : targets) tally.Plan(state, t.request, t.feedingItems);
     tally.Report(state);
 }
-BENCHMARK(BM_RandomTargets)->Arg(100)->Unit(benchmark::kMillisecond)->Iterations(1);
-BENCHMARK(BM_RandomTargets)->Name("Smoke_RandomTargets")->Arg(3)->Iterations(1);
+BENCHMARK(BM_RandomTargets)->Args({100, 0})->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_RandomTargets)
+    ->Name("BM_Conditions")
+    ->Args({100, 1})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+BENCHMARK(BM_RandomTargets)->Name("Smoke_RandomTargets")->Args({3, 0})->Iterations(1);
+BENCHMARK(BM_RandomTargets)->Name("Smoke_Conditions")->Args({3, 1})->Iterations(1);
+
+// The table of every form a new mag can become, for a class and ID: its rows on two threads
+// (each row alone is worked by its own budget, so the table is the same in any order).
+void BM_ReachTable(benchmark::State& state) {
+    ReachRequest request;
+    request.characterClass = testing::kClasses[state.range(0) % 3];
+    request.parity = testing::kParities[state.range(0) / 3];
+    const int forms = static_cast<int>(state.range(1));
+    int settled = 0;
+    int reachable = 0;
+    const auto start = std::chrono::steady_clock::now();
+    for (auto _ : state) {
+        std::vector<ReachRow> rows(static_cast<std::size_t>(forms));
+        std::atomic<int> next{0};
+        const auto work = [&] {
+            for (int form; (form = next++) < forms;)
+                rows[static_cast<std::size_t>(form)] = ReachOf(request, form);
+        };
+        std::thread other(work);
+        work();
+        other.join();
+        for (const ReachRow& row : rows) {
+            settled += row.status != ReachRow::Status::Unsettled;
+            reachable += row.status == ReachRow::Status::Reachable;
+        }
+    }
+    state.counters["table_s"] =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    state.counters["settled"] = settled;
+    state.counters["reachable"] = reachable;
+    state.counters["forms"] = forms;
+    state.counters["peak_MiB"] = PeakMiB();
+}
+BENCHMARK(BM_ReachTable)->Args({0, kMagFormCount})->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_ReachTable)
+    ->Name("BM_ReachTableFO")
+    ->Args({2, kMagFormCount})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+BENCHMARK(BM_ReachTable)->Name("Smoke_ReachTable")->Args({1, 4})->Iterations(1);
 
 }  // namespace
 }  // namespace toviran::planner

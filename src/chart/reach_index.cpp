@@ -9,6 +9,7 @@
 #include "engine/feed_tables.h"
 #include "engine/mag_core.h"
 #include "planner/reachability.h"
+#include "wording/reach_text.h"
 
 namespace toviran::chart {
 namespace {
@@ -33,18 +34,20 @@ using Reach = std::array<planner::FormReach, kCharacters.size()>;
 struct Row {
     std::string characters;
     const planner::FormReach* reach;
+    std::string how;
 };
 
 std::vector<Row> Rows(const Reach& reach) {
     std::vector<Row> rows;
     for (std::size_t i = 0; i < reach.size(); ++i) {
         const planner::FormReach& r = reach[i];
-        auto same = std::find_if(rows.begin(), rows.end(), [&r](const Row& row) {
-            return row.reach->reachable == r.reachable && row.reach->how == r.how &&
+        const std::string how = wording::ReachText(r, kCharacters[i].cls, kCharacters[i].parity);
+        auto same = std::find_if(rows.begin(), rows.end(), [&](const Row& row) {
+            return row.reach->reachable == r.reachable && row.how == how &&
                    row.reach->fromLevel == r.fromLevel;
         });
         if (same == rows.end()) {
-            rows.push_back({kCharacters[i].label, &r});
+            rows.push_back({kCharacters[i].label, &r, how});
         } else {
             same->characters += std::string("・") + kCharacters[i].label;
         }
@@ -87,7 +90,7 @@ void Entry(std::ostream& out, int form, const Reach& reach) {
         const char* kind = r.reachable ? "" : " class=\"no\"";
         out << "<dt" << kind << ">" << row.characters;
         if (r.reachable) out << "　Lv" << r.fromLevel << "から";
-        out << "</dt><dd" << kind << ">" << Escape(r.how) << "</dd>\n";
+        out << "</dt><dd" << kind << ">" << Escape(row.how) << "</dd>\n";
     }
     out << "</dl>\n</section>\n";
 }

@@ -9,6 +9,7 @@
 
 #include "engine/parameters.h"
 #include "engine/types.h"
+#include "planner/plan.h"
 
 namespace toviran::sim {
 
@@ -46,15 +47,22 @@ struct ShowHistory {};
 struct SaveHistory {
     std::string path;
 };
-// The feed planner from the current mag: a form, a level and optionally the four stats.
+// The feed planner from the current mag: a form ("*" for any), a level and optionally a
+// condition on each of the four stats.
 struct PlanFeeding {
     std::string form;
     std::string levelText;
-    std::optional<std::array<std::string, 4>> statTexts;
+    planner::StatRanges stats{};
+};
+// Every form the current mag can still become, as the planner finds it.
+struct ReachForms {};
+// The planner's budget for the plan and reach lines after it, times this.
+struct SetEffort {
+    int effort = 1;
 };
 
 using Command = std::variant<SelectClass, SelectParity, FeedByCount, FeedToLevel, PickRareEntry,
                              PressUndo, StartNewMag, SetParameters, Convert, ShowState, ShowHistory,
-                             SaveHistory, PlanFeeding>;
+                             SaveHistory, PlanFeeding, ReachForms, SetEffort>;
 
 }  // namespace toviran::sim

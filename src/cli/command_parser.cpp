@@ -9,7 +9,9 @@
 
 #include "cli/script_line.h"
 #include "engine/feed_tables.h"
+#include "engine/feeding.h"
 #include "history/utf8.h"
+#include "wording/conditions_text.h"
 
 namespace toviran::sim {
 namespace {
@@ -139,13 +141,32 @@ ParsedLine ParseSet(Args args) {
 ParsedLine ParsePlan(Args args) {
     if (args.size() != 2 && args.size() != 6)
         return Error("plan には FORM LEVEL か FORM LEVEL DEF POW DEX MIND を書きます");
-    if (!IsMagName(args[0])) return Error(Quoted(args[0]) + "はマグの名前ではありません");
-    constexpr std::string_view kFields[] = {"LEVEL", "DEF", "POW", "DEX", "MIND"};
-    for (std::size_t i = 1; i < args.size(); ++i)
-        if (auto error = CheckDigits(kFields[i - 1], args[i])) return *error;
-    PlanFeeding plan{args[0], args[1], std::nullopt};
-    if (args.size() == 6) plan.statTexts = std::array{args[2], args[3], args[4], args[5]};
+    if (args[0] != "*" && !IsMagName(args[0]))
+        return Error(Quoted(args[0]) + "はマグの名前でも * でもありません");
+    if (auto error = CheckDigits("LEVEL", args[1])) return *error;
+    PlanFeeding plan{args[0], args[1]};
+    constexpr std::string_view kStats[] = {"DEF", "POW", "DEX", "MIND"};
+    for (std::size_t k = 0; k + 2 < args.size(); ++k) {
+        const auto range = wording::ReadRange(args[k + 2]);
+        if (!range)
+            return Error(std::string(kStats[k]) + " の条件" + Quoted(args[k + 2]) +
+                         "が読めません（N、N..、..N、N..M、* のどれかです）");
+        plan.stats[k] = *range;
+    }
     return plan;
+}
+
+ParsedLine ParseReach(Args) {
+    return ReachForms{};
+}
+
+ParsedLine ParseEffort(Args args) {
+    if (auto error = CheckDigits("effort", args[0])) return *error;
+    const auto effort = CountFromText(args[0]);
+    if (!effort || *effort < 1 || *effort > planner::kMostEffort)
+        return Error("effort は 1 から " + std::to_string(planner::kMostEffort) + " までです（" +
+                     Quoted(args[0]) + "ではありません）");
+    return SetEffort{static_cast<int>(*effort)};
 }
 
 struct CommandSyntax {
@@ -175,6 +196,8 @@ constexpr CommandSyntax kCommands[] = {
     {"save", "PATH", 1, 1, ParseSave, "えさ履歴を CP932 でファイル PATH に保存"},
     {"plan", "FORM LEVEL [DEF POW DEX MIND]", 2, 6, ParsePlan,
      "今のマグから FORM を LEVEL にする一番少ないえさの与え方を探す（マグは変えない）"},
+    {"reach", "", 0, 0, ParseReach, "今のマグがまだなれる姿を57行で出す（マグは変えない）"},
+    {"effort", "N", 1, 1, ParseEffort, "この後の plan と reach の探す手間を N 倍にする（1～64）"},
 };
 
 std::string Usage(const CommandSyntax& syntax) {

@@ -3,6 +3,9 @@
 #include <array>
 
 #include "cli/plan_script.h"
+#include "wording/conditions_text.h"
+#include "wording/play_time.h"
+#include "wording/reason_text.h"
 
 namespace toviran::sim {
 namespace {
@@ -28,6 +31,20 @@ std::string StatFields(const MagState& state) {
 std::string ColourText(Rgb colour) {
     return std::to_string(colour.r) + "," + std::to_string(colour.g) + "," +
            std::to_string(colour.b);
+}
+
+// How a search that did not settle stopped, or null.
+const char* CutWord(planner::SearchEnd end) {
+    switch (end) {
+        case planner::SearchEnd::Work:
+            return "work";
+        case planner::SearchEnd::Memory:
+            return "memory";
+        case planner::SearchEnd::Time:
+            return "time";
+        default:
+            return nullptr;
+    }
 }
 
 }  // namespace
@@ -70,13 +87,33 @@ std::string HistoryLine(const MagState& state) {
 }
 
 std::vector<std::string> PlanLines(const planner::PlanResult& result) {
-    if (!result.plan) return {"plan none " + EscapeLine(result.reason)};
+    if (!result.plan) return {"plan none " + EscapeLine(wording::ReasonText(result.reason))};
     const planner::Plan& plan = *result.plan;
-    std::vector<std::string> lines{"plan found items=" + std::to_string(plan.items) +
-                                   " presses=" + std::to_string(plan.presses.size()) +
-                                   " bound=" + std::to_string(plan.lowerBound)};
+    std::string found = "plan found items=" + std::to_string(plan.items) +
+                        " presses=" + std::to_string(plan.presses.size()) +
+                        " bound=" + std::to_string(plan.lowerBound) +
+                        " feedtime=" + std::to_string(wording::FeedSeconds(plan.items));
+    if (const char* cut = CutWord(result.end)) found += std::string(" cut=") + cut;
+    std::vector<std::string> lines{found};
     for (const std::string& line : PlanScriptLines(plan)) lines.push_back("press " + line);
     return lines;
+}
+
+std::string ReachLine(const planner::ReachRow& row) {
+    const std::string head = "reach " + wording::TargetFormText(row.form);
+    const std::string found = " level=" + std::to_string(row.level) +
+                              " items=" + std::to_string(row.items) +
+                              " bound=" + std::to_string(row.bound);
+    switch (row.status) {
+        case planner::ReachRow::Status::Reachable:
+            return head + found;
+        case planner::ReachRow::Status::Impossible:
+            return head + " none " + EscapeLine(wording::ReasonText(row.reason));
+        case planner::ReachRow::Status::Unsettled:
+            break;
+    }
+    return head + " unknown" + (row.level > 0 ? found : std::string()) + " " +
+           EscapeLine(wording::ReasonText(row.reason));
 }
 
 }  // namespace toviran::sim

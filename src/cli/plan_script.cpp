@@ -29,11 +29,20 @@ std::string PressLine(const planner::Press& press) {
     return line;
 }
 
+// A stat's condition as the plan line writes it: "20", "45..", "..60", "45..60".
+std::string RangeWords(const planner::StatRange& range) {
+    if (range.Exact()) return std::to_string(range.least);
+    return (range.least > 0 ? std::to_string(range.least) : std::string()) + ".." +
+           (range.most < kLevelCap ? std::to_string(range.most) : std::string());
+}
+
 std::string TargetText(const planner::Target& target) {
-    std::string text = FormName(target.form) + " Lv" + std::to_string(target.level);
-    if (!target.build) return text;
+    std::string text =
+        (target.form == planner::kAnyForm ? std::string("*") : FormName(target.form)) + " Lv" +
+        std::to_string(target.level);
     for (std::size_t k = 0; k < 4; ++k)
-        text += std::string(" ") + kStatWords[k] + std::to_string((*target.build)[k]);
+        if (!target.stats[k].Any())
+            text += std::string(" ") + kStatWords[k] + RangeWords(target.stats[k]);
     return text;
 }
 

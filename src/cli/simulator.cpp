@@ -10,7 +10,8 @@
 #include "engine/undo.h"
 #include "history/history_file.h"
 #include "planner/planner.h"
-#include "planner/reasons.h"
+#include "planner/reach_table.h"
+#include "wording/reason_text.h"
 
 namespace toviran::sim {
 namespace {
@@ -19,10 +20,6 @@ namespace {
 // planner's own checks refuse what is too large; beyond 32 bits it is read as the largest.
 std::int32_t PlanNumber(const std::string& digits) {
     return CountFromText(digits).value_or(INT32_MAX);
-}
-
-std::int16_t PlanStat(const std::string& digits) {
-    return static_cast<std::int16_t>(std::min<std::int32_t>(PlanNumber(digits), INT16_MAX));
 }
 
 }  // namespace
@@ -118,22 +115,35 @@ void Simulator::Do(const SaveHistory& command) {
 // A level too large for any number is refused here, quoting it as it was typed.
 void Simulator::Do(const PlanFeeding& command) {
     if (!CountFromText(command.levelText)) {
-        out_ << "plan none " << EscapeLine(planner::reason::LevelAbove200(command.levelText))
-             << '\n';
+        planner::Reason why;
+        why.kind = planner::ReasonKind::LevelAbove200;
+        why.typed = command.levelText;
+        out_ << "plan none " << EscapeLine(wording::ReasonText(why)) << '\n';
         return;
     }
     planner::PlanRequest request;
     request.start = state_;
     request.characterClass = class_;
     request.parity = parity_;
-    request.target.form = MagFormIndex(command.form);
+    request.target.form = command.form == "*" ? planner::kAnyForm : MagFormIndex(command.form);
     request.target.level = PlanNumber(command.levelText);
-    if (command.statTexts) {
-        StatArray build{};
-        for (std::size_t k = 0; k < build.size(); ++k) build[k] = PlanStat((*command.statTexts)[k]);
-        request.target.build = build;
-    }
+    request.target.stats = command.stats;
+    request.options.effort = effort_;
     for (const std::string& line : PlanLines(planner::FindPlan(request))) out_ << line << '\n';
+}
+
+void Simulator::Do(const ReachForms&) {
+    planner::ReachRequest request;
+    request.start = state_;
+    request.characterClass = class_;
+    request.parity = parity_;
+    request.options.effort = effort_;
+    for (int form = 0; form < kMagFormCount; ++form)
+        out_ << ReachLine(planner::ReachOf(request, form)) << '\n';
+}
+
+void Simulator::Do(const SetEffort& command) {
+    effort_ = command.effort;
 }
 
 }  // namespace toviran::sim

@@ -34,6 +34,8 @@ class Simulator {
     void Do(const ShowHistory& command);
     void Do(const SaveHistory& command);
     void Do(const PlanFeeding& command);
+    void Do(const ReachForms& command);
+    void Do(const SetEffort& command);
 
     void Feed(FeedMode mode);
 
@@ -43,6 +45,7 @@ class Simulator {
     MagState state_;
     CharacterClass class_ = CharacterClass::HU;
     SectionIdParity parity_ = SectionIdParity::Even;
+    int effort_ = 1;  // the planner's budget, times this
     // The four feed slots as the main window holds them between runs.
     std::array<FeedSlotInput, 4> slots_;
 };

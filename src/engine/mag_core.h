@@ -38,6 +38,9 @@ inline constexpr int kProgressPerLevel = 100;
 inline constexpr int kMostProgress = kProgressPerLevel - 1;
 // One press of the feed button feeds at most this many items.
 inline constexpr std::int32_t kMaxItemsPerRun = 10000;
+// In the game a mag takes one item per feeding interval of this many seconds, which the
+// feed timer counts down.
+inline constexpr int kFeedIntervalSeconds = 200;
 // The levels at which the first, second and (every five levels from here) final
 // evolutions are judged.
 inline constexpr int kFirstEvolutionLevel = 10;

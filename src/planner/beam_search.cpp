@@ -1,12 +1,12 @@
 #include "planner/beam_search.h"
 
 #include <algorithm>
-#include <numeric>
+#include <map>
+#include <memory>
 #include <span>
-#include <thread>
-#include <unordered_map>
 
-#include "planner/state_table.h"
+#include "planner/hash_index.h"
+#include "planner/worker_pool.h"
 
 namespace toviran::planner {
 namespace {
@@ -17,27 +17,29 @@ namespace {
 constexpr double kRunPenalty = 0.005;
 // Each kind of state keeps at least this share of the width.
 constexpr int kKindShare = 16;
-constexpr std::uint8_t kNoItem = 0xf;
 // Below this many states one thread expands the step alone.
 constexpr std::size_t kThreadedFrom = 256;
+
+// The ranking: which states the wide search keeps. It may guess; only the bound prunes.
+double Rank(const Estimate& e, int runs) {
+    return e.value + kRunPenalty * runs;
+}
 
 struct Node {
     MagCore mag;
     std::uint32_t parent = 0;  // index among the previous step's states
-    Step step{kNoItem, false};
+    Step step;
     std::uint16_t runs = 0;  // runs of equal items so far: fewer runs, fewer presses
     int bound = 0;
     double rank = 0;
     std::uint32_t kind = 0;
 };
 
-// The way back from a kept state: its parent's index, whether the special item was used
-// after the item, and the item.
+// The way back from a kept state: its parent's index and the step's code.
 using Link = std::uint32_t;
-constexpr int kLinkShift = 5;
 
 Link LinkOf(const Node& n) {
-    return n.parent << kLinkShift | (n.step.special ? 1u : 0u) << 4 | n.step.item;
+    return n.parent << Step::kBits | n.step.Code();
 }
 
 // Forms, rareness, the FO DEF column and the ordering of POW, DEX and MIND: what decides
@@ -54,74 +56,6 @@ struct Expansion {
     std::uint64_t made = 0;
 };
 
-void Expand(const SearchSpace& space, LowerBound::Evaluator& bound, std::span<const Node> parents,
-            std::uint32_t first, int step, int incumbent, Expansion& out) {
-    for (std::uint32_t i = 0; i < parents.size(); ++i) {
-        const Node& p = parents[i];
-        // The kept states' own solutions sharpen the bound of the states around them.
-        bound.Refine(p.mag);
-        space.ForEachChild(p.mag, [&](const MagCore& mag, Step s) {
-            ++out.made;
-            Node c;
-            c.mag = mag;
-            c.parent = first + i;
-            c.step = s;
-            const bool newRun = p.step.item == kNoItem || p.step.special || s.item != p.step.item;
-            c.runs = static_cast<std::uint16_t>(p.runs + (newRun ? 1 : 0));
-            if (Reached(space.goal(), mag)) {
-                out.goals.push_back(c);
-                return;
-            }
-            LowerBound::Evaluator::Estimate e = bound.Evaluate(mag);
-            if (e.items >= kUnreachable) return;
-            // One item less than the parent's bound is a bound too (pathmax).
-            if (p.bound - 1 > e.items) e = {p.bound - 1, static_cast<double>(p.bound - 1)};
-            if (step + e.items >= incumbent) return;
-            c.bound = e.items;
-            c.rank = e.value + kRunPenalty * c.runs;
-            c.kind = KindOf(mag);
-            out.children.push_back(c);
-        });
-    }
-}
-
-// Every state of the step expanded, on two threads when there are enough of them; the
-// halves are joined in order, so the result does not depend on which thread ran first.
-void ExpandAll(const SearchSpace& space, std::vector<LowerBound::Evaluator>& bounds,
-               const std::vector<Node>& frontier, int step, int incumbent,
-               std::vector<Expansion>& parts) {
-    for (Expansion& part : parts) {
-        part.children.clear();
-        part.goals.clear();
-        part.made = 0;
-    }
-    const std::span<const Node> all(frontier);
-    if (bounds.size() < 2 || frontier.size() < kThreadedFrom) {
-        Expand(space, bounds[0], all, 0, step, incumbent, parts[0]);
-        return;
-    }
-    const auto half = static_cast<std::uint32_t>(frontier.size() / 2);
-    std::jthread helper(
-        [&] { Expand(space, bounds[1], all.subspan(half), half, step, incumbent, parts[1]); });
-    Expand(space, bounds[0], all.first(half), 0, step, incumbent, parts[0]);
-}
-
-Path PathTo(const Node& last, const std::vector<std::vector<Link>>& history) {
-    Path path;
-    path.items.resize(history.size());
-    path.items.back() = last.step.item;
-    if (last.step.special) path.specialAt = static_cast<int>(history.size());
-    std::uint32_t index = last.parent;
-    for (std::size_t step = history.size() - 1; step >= 1; --step) {
-        const Link link = history[step][index];
-        path.items[step - 1] = static_cast<int>(link & 0xf);
-        if (link & 0x10) path.specialAt = static_cast<int>(step);
-        index = link >> kLinkShift;
-    }
-    if (history[0][index] & 0x10) path.specialAt = 0;  // the special item before any item
-    return path;
-}
-
 bool Better(const Node& a, const Node& b) {
     return a.rank != b.rank ? a.rank < b.rank : a.runs < b.runs;
 }
@@ -134,7 +68,7 @@ std::vector<Node> Select(std::vector<Node>& states, std::size_t width, int step,
         return !Better(states[b], states[a]) && a < b;
     };
     const std::size_t share = std::max<std::size_t>(1, width / kKindShare);
-    std::unordered_map<std::uint32_t, std::vector<std::uint32_t>> byKind;
+    std::map<std::uint32_t, std::vector<std::uint32_t>> byKind;
     for (std::uint32_t i = 0; i < states.size(); ++i) byKind[states[i].kind].push_back(i);
     std::vector<bool> taken(states.size(), false);
     std::vector<std::uint32_t> rest;
@@ -174,74 +108,247 @@ std::vector<Node> Select(std::vector<Node>& states, std::size_t width, int step,
     return kept;
 }
 
+Path PathTo(const Node& last, const std::vector<std::vector<Link>>& history) {
+    Path path;
+    path.items.resize(history.size());
+    path.items.back() = last.step.item;
+    if (last.step.special) path.specialAt = static_cast<int>(history.size());
+    std::uint32_t index = last.parent;
+    for (std::size_t step = history.size() - 1; step >= 1; --step) {
+        const Link link = history[step][index];
+        const Step s = Step::Of(link);
+        path.items[step - 1] = s.item;
+        if (s.special) path.specialAt = static_cast<int>(step);
+        index = link >> Step::kBits;
+    }
+    if (Step::Of(history[0][index]).special) path.specialAt = 0;  // before any item
+    return path;
+}
+
+class Beam {
+  public:
+    Beam(const SearchSpace& space, const BeamSettings& settings, SearchBudget& budget,
+         WorkerPool& pool)
+        : space_(space),
+          settings_(settings),
+          budget_(budget),
+          pool_(pool),
+          width_(static_cast<std::size_t>(std::max(1, settings.width))),
+          parts_(static_cast<std::size_t>(pool.Threads())) {
+        for (int i = 0; i < pool.Threads(); ++i)
+            bounds_.push_back(
+                std::make_unique<BoundEvaluator>(space.bound(), space.refinements(), budget));
+        dropped_ = settings.incumbent;
+    }
+
+    SearchOutcome Run(const MagCore& start, const ProgressFn& progress) {
+        frontier_.push_back(Node{start});
+        history_.push_back({0});
+        if (SpecialUsable(space_.goal(), start)) {
+            Node rare{AfterSpecial(space_.goal(), start)};
+            rare.step = {Step::kNoItem, true};
+            frontier_.push_back(rare);
+            history_[0].push_back(rare.step.Code());
+        }
+        const std::size_t tableBytes = width_ * space_.items().size() * 16;
+        if (!budget_.Room(Bytes(), tableBytes)) return Stopped(SearchEnd::Memory, 1);
+        table_ = std::make_unique<HashIndex<true>>(width_ * space_.items().size());
+        for (int step = 1;; ++step) {
+            if (const auto end = budget_.Check(Bytes(), made_, settings_.work))
+                return Stopped(*end, step);
+            if (step > settings_.maxSteps) return Stopped(SearchEnd::Work, step);
+            RefineParents();
+            ExpandAll(step);
+            if (const Node* goal = Goal())
+                return {SearchEnd::Found, PathTo(*goal, history_), std::min(step, dropped_),
+                        Stats()};
+            if (!KeepBest(step)) return {SearchEnd::Exhausted, {}, dropped_, Stats()};
+            if (progress) {
+                int best = kUnreachable;
+                for (const Node& n : frontier_) best = std::min(best, n.bound);
+                progress(static_cast<double>(step) / (step + best));
+            }
+        }
+    }
+
+  private:
+    std::size_t Bytes() const {
+        std::size_t bytes = historyBytes_ + (table_ ? table_->Bytes() : 0) +
+                            (frontier_.capacity() + unique_.capacity()) * sizeof(Node) +
+                            keys_.capacity() * sizeof(PackedMag);
+        for (const Expansion& part : parts_)
+            bytes += (part.children.capacity() + part.goals.capacity()) * sizeof(Node);
+        return bytes;
+    }
+
+    SearchStats Stats() const {
+        SearchStats stats;
+        for (const auto& b : bounds_) {
+            stats.lpSolves += b->stats().lpSolves;
+            stats.lpSeconds += b->stats().lpSeconds;
+            stats.raysChecked += b->stats().raysChecked;
+            stats.raysDropped += b->stats().raysDropped;
+        }
+        return stats;
+    }
+
+    // Stopped here, a shorter plan would still have to pass a state of this step.
+    SearchOutcome Stopped(SearchEnd end, int step) const {
+        int lower = dropped_;
+        for (const Node& n : frontier_) lower = std::min(lower, step - 1 + n.bound);
+        return {end, {}, lower, Stats()};
+    }
+
+    // The parts of the frontier the threads take, fixed by index.
+    std::size_t Parts() const { return frontier_.size() < kThreadedFrom ? 1 : bounds_.size(); }
+    std::span<const Node> Slice(std::size_t part, std::size_t parts, std::size_t& first) const {
+        const std::size_t n = frontier_.size();
+        first = n * part / parts;
+        return std::span<const Node>(frontier_).subspan(first, n * (part + 1) / parts - first);
+    }
+
+    // The kept states' own solutions sharpen the bound of the states around them. Which are
+    // solved is decided in the frontier's order, and the solutions join the store in that
+    // order, before any child is bounded.
+    void RefineParents() {
+        RefinementStore& store = space_.refinements();
+        std::vector<std::pair<std::uint64_t, const MagCore*>> chosen;
+        std::map<std::uint64_t, int> added;
+        for (const Node& p : frontier_) {
+            const std::uint64_t key = BoundKeyOf(p.mag, space_.goal().needsIqSynchro);
+            const std::vector<Solutions>* known = store.For(key);
+            const int have = (known != nullptr ? static_cast<int>(known->size()) : 0) + added[key];
+            if (have >= RefinementStore::kRefinements) continue;
+            ++added[key];
+            chosen.push_back({key, &p.mag});
+        }
+        if (chosen.empty()) return;
+        std::vector<Solutions> solved(chosen.size());
+        const std::size_t parts = chosen.size() < bounds_.size() ? 1 : bounds_.size();
+        pool_.Run(parts, [&](std::size_t part) {
+            for (std::size_t i = chosen.size() * part / parts;
+                 i < chosen.size() * (part + 1) / parts; ++i)
+                solved[i] = bounds_[part]->Refinement(*chosen[i].second);
+        });
+        const std::size_t before = store.Bytes();
+        for (std::size_t i = 0; i < chosen.size(); ++i)
+            store.Add(chosen[i].first, std::move(solved[i]));
+        budget_.Hold(static_cast<std::ptrdiff_t>(store.Bytes() - before));
+    }
+
+    void Expand(std::size_t part, std::size_t parts, int step) {
+        std::size_t first = 0;
+        const std::span<const Node> parents = Slice(part, parts, first);
+        Expansion& out = parts_[part];
+        BoundEvaluator& bound = *bounds_[part];
+        for (std::uint32_t i = 0; i < parents.size(); ++i) {
+            const Node& p = parents[i];
+            space_.ForEachChild(p.mag, [&](const MagCore& mag, Step s) {
+                ++out.made;
+                Node c;
+                c.mag = mag;
+                c.parent = static_cast<std::uint32_t>(first) + i;
+                c.step = s;
+                const bool newRun =
+                    p.step.item == Step::kNoItem || p.step.special || s.item != p.step.item;
+                c.runs = static_cast<std::uint16_t>(p.runs + (newRun ? 1 : 0));
+                if (Reached(space_.goal(), mag)) {
+                    out.goals.push_back(c);
+                    return;
+                }
+                Estimate e = bound.Evaluate(mag);
+                if (e.items >= kUnreachable) return;
+                // One item less than the parent's bound is a bound too (pathmax).
+                if (p.bound - 1 > e.items) e = {p.bound - 1, static_cast<double>(p.bound - 1)};
+                if (step + e.items >= settings_.incumbent) return;
+                c.bound = e.items;
+                c.rank = Rank(e, c.runs);
+                c.kind = KindOf(mag);
+                out.children.push_back(c);
+            });
+        }
+    }
+
+    // Every state of the step expanded; the parts are joined in order, so the result does
+    // not depend on which thread ran first, nor on how many there are.
+    void ExpandAll(int step) {
+        for (Expansion& part : parts_) {
+            part.children.clear();
+            part.goals.clear();
+            part.made = 0;
+        }
+        const std::size_t parts = Parts();
+        pool_.Run(parts, [&](std::size_t part) { Expand(part, parts, step); });
+        for (const Expansion& part : parts_) {
+            made_ += part.made;
+            budget_.Spend(part.made);
+        }
+    }
+
+    // The goal reached with the fewest runs, the first of them in order.
+    const Node* Goal() const {
+        const Node* goal = nullptr;
+        for (const Expansion& part : parts_)
+            for (const Node& g : part.goals)
+                if (!goal || g.runs < goal->runs) goal = &g;
+        return goal;
+    }
+
+    // The children, each state once, cut to the width. False when none is left.
+    bool KeepBest(int step) {
+        table_->Clear();
+        unique_.clear();
+        keys_.clear();
+        for (const Expansion& part : parts_) {
+            for (const Node& c : part.children) {
+                const PackedMag key = space_.Pack(c.mag);
+                const std::uint64_t hash = SearchSpace::Hash(key);
+                const auto [index, added] = table_->FindOrAdd(
+                    hash, static_cast<std::uint32_t>(unique_.size()),
+                    [&](std::uint32_t i) { return keys_[i] == key; },
+                    [&](std::uint32_t i) { return SearchSpace::Hash(keys_[i]); });
+                if (added) {
+                    unique_.push_back(c);
+                    keys_.push_back(key);
+                } else if (Better(c, unique_[index])) {
+                    unique_[index] = c;
+                }
+            }
+        }
+        if (unique_.empty()) return false;
+        if (unique_.size() > width_)
+            frontier_ = Select(unique_, width_, step, dropped_);
+        else
+            frontier_.swap(unique_);
+        std::vector<Link>& links = history_.emplace_back(frontier_.size());
+        for (std::size_t i = 0; i < frontier_.size(); ++i) links[i] = LinkOf(frontier_[i]);
+        historyBytes_ += links.size() * sizeof(Link);
+        return true;
+    }
+
+    const SearchSpace& space_;
+    const BeamSettings& settings_;
+    SearchBudget& budget_;
+    WorkerPool& pool_;
+    std::size_t width_;
+    std::vector<std::unique_ptr<BoundEvaluator>> bounds_;  // one per thread
+    std::vector<Expansion> parts_;
+    std::vector<Node> frontier_;
+    std::vector<Node> unique_;
+    std::vector<PackedMag> keys_;  // the packed form of each of unique_
+    std::unique_ptr<HashIndex<true>> table_;
+    std::vector<std::vector<Link>> history_;
+    std::size_t historyBytes_ = 0;
+    int dropped_ = kUnreachable;  // fewest items a plan through a cut state could use
+    std::uint64_t made_ = 0;
+};
+
 }  // namespace
 
 SearchOutcome BeamSearch(const SearchSpace& space, const MagCore& start,
-                         const BeamSettings& settings, SearchBudget& budget,
+                         const BeamSettings& settings, SearchBudget& budget, WorkerPool& pool,
                          const ProgressFn& progress) {
-    const auto width = static_cast<std::size_t>(std::max(1, settings.width));
-    std::vector<LowerBound::Evaluator> bounds(settings.threads >= 2 ? 2 : 1,
-                                              LowerBound::Evaluator(space.bound()));
-    std::vector<Node> frontier{Node{start}};
-    std::vector<std::vector<Link>> history{{0}};
-    if (SpecialUsable(space.goal(), start)) {
-        Node rare{AfterSpecial(space.goal(), start)};
-        rare.step.special = true;
-        frontier.push_back(rare);
-        history[0].push_back(1u << 4);
-    }
-    std::size_t historyBytes = 0;
-    StateTable table(width * space.items().size());
-    std::vector<Expansion> parts(bounds.size());
-    int dropped = settings.incumbent;  // fewest items a plan through a cut state could use
-    std::uint64_t made = 0;
-    for (int step = 1;; ++step) {
-        std::size_t solved = 0;
-        for (const auto& b : bounds) solved += b.Solved();
-        const std::size_t bytes = historyBytes + table.Bytes() + solved * 256 +
-                                  (parts[0].children.capacity() + 2 * width) * sizeof(Node);
-        // Stopped here, a shorter plan would still have to pass a state of this step.
-        const auto stopped = [&](SearchEnd end) {
-            int lower = dropped;
-            for (const Node& n : frontier) lower = std::min(lower, step - 1 + n.bound);
-            return SearchOutcome{end, {}, lower};
-        };
-        if (const auto end = budget.Check(bytes, made, settings.work)) return stopped(*end);
-        if (step > settings.maxSteps) return stopped(SearchEnd::Work);
-        ExpandAll(space, bounds, frontier, step, settings.incumbent, parts);
-        std::vector<Node> children;
-        const Node* goal = nullptr;
-        for (Expansion& part : parts) {
-            made += part.made;
-            budget.Spend(part.made);
-            for (const Node& g : part.goals)
-                if (!goal || g.runs < goal->runs) goal = &g;
-        }
-        if (goal) return {SearchEnd::Found, PathTo(*goal, history), std::min(step, dropped)};
-        table.Clear();
-        std::vector<Node> unique;
-        for (Expansion& part : parts) {
-            for (const Node& c : part.children) {
-                const PackedMag key = space.Pack(c.mag);
-                auto [index, inserted] = table.Insert(key, SearchSpace::Hash(key),
-                                                      static_cast<std::uint32_t>(unique.size()));
-                if (inserted)
-                    unique.push_back(c);
-                else if (Better(c, unique[*index]))
-                    unique[*index] = c;
-            }
-        }
-        if (unique.empty()) return {SearchEnd::Exhausted, {}, dropped};
-        frontier = unique.size() > width ? Select(unique, width, step, dropped) : std::move(unique);
-        std::vector<Link>& links = history.emplace_back(frontier.size());
-        for (std::size_t i = 0; i < frontier.size(); ++i) links[i] = LinkOf(frontier[i]);
-        historyBytes += links.size() * sizeof(Link);
-        if (progress) {
-            int best = kUnreachable;
-            for (const Node& n : frontier) best = std::min(best, n.bound);
-            progress(static_cast<double>(step) / (step + best));
-        }
-    }
+    return Beam(space, settings, budget, pool).Run(start, progress);
 }
 
 }  // namespace toviran::planner

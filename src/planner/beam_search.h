@@ -15,16 +15,18 @@
 
 namespace toviran::planner {
 
+class WorkerPool;
+
 struct BeamSettings {
     int width = 4096;
-    int threads = 2;
     std::uint64_t work = 0;        // states this search may make
     int maxSteps = 10000;          // a mag can take items for ever at the target level
     int incumbent = kUnreachable;  // a plan of this many items is in hand: look only for shorter
 };
 
+// The pool's threads share each step's work; the answer is the same with any number.
 SearchOutcome BeamSearch(const SearchSpace& space, const MagCore& start,
-                         const BeamSettings& settings, SearchBudget& budget,
+                         const BeamSettings& settings, SearchBudget& budget, WorkerPool& pool,
                          const ProgressFn& progress);
 
 }  // namespace toviran::planner

@@ -21,7 +21,4 @@ SearchOutcome BestFirst(const SearchSpace& space, const MagCore& start,
                         const BestFirstSettings& settings, SearchBudget& budget,
                         const ProgressFn& progress);
 
-// Bytes the search holds for each state it keeps.
-inline constexpr std::size_t kBestFirstBytesPerState = 40;
-
 }  // namespace toviran::planner

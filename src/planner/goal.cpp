@@ -5,7 +5,6 @@
 
 #include "engine/mag_forms.h"
 #include "planner/feed_phases.h"
-#include "planner/reasons.h"
 
 namespace toviran::planner {
 namespace {
@@ -121,59 +120,140 @@ StartWord StartOf(const PlanRequest& r) {
     return r.startIsNewMag ? StartWord::NewMag : StartWord::CurrentMag;
 }
 
-std::optional<std::string> CheckLevels(const PlanRequest& r, const MagCore& start) {
-    if (start.form == kNoForm) return reason::UnknownStartForm();
+Reason Why(ReasonKind kind, const PlanRequest& r) {
+    Reason why;
+    why.kind = kind;
+    why.start = StartOf(r);
+    why.cls = r.characterClass;
+    why.parity = r.parity;
+    why.form = r.target.form;
+    why.level = r.target.level;
+    return why;
+}
+
+Reason StatWhy(ReasonKind kind, const PlanRequest& r, int k, int value, int otherValue) {
+    Reason why = Why(kind, r);
+    why.stat = static_cast<StatKind>(k);
+    why.value = value;
+    why.otherValue = otherValue;
+    return why;
+}
+
+std::optional<Reason> CheckStart(const PlanRequest& r, const MagCore& start) {
+    if (start.form == kNoForm) return Why(ReasonKind::UnknownStartForm, r);
     const int sum = std::accumulate(start.statLevel.begin(), start.statLevel.end(), 0);
     const bool inRange =
         std::ranges::all_of(start.statLevel, [](int v) { return v >= 0; }) &&
         std::ranges::all_of(start.progress, [](int v) { return v >= 0 && v < kProgressPerLevel; });
     const bool rareMatchesName = start.rare == (FeedTableNoForForm(start.form) == kRareFeedTable);
     if (sum != start.level || !inRange || start.level > kLevelCap || !rareMatchesName)
-        return reason::StartInconsistent();
-    if (r.target.level > kLevelCap) return reason::LevelAbove200(std::to_string(r.target.level));
-    if (r.target.level < start.level)
-        return reason::LevelBelowStart(r.target.level, start.level, StartOf(r));
-    if (!r.target.build) return std::nullopt;
-    const StatArray& build = *r.target.build;
-    for (StatKind k : kAllStats)
-        if (build[static_cast<int>(k)] > kLevelCap) return reason::StatAbove200(k);
-    const int buildSum = std::accumulate(build.begin(), build.end(), 0);
-    if (buildSum != r.target.level) return reason::BuildSum(buildSum, r.target.level);
-    for (StatKind k : kAllStats) {
-        const int i = static_cast<int>(k);
-        if (build[i] < start.statLevel[i])
-            return reason::StatWouldFall(k, start.statLevel[i], build[i], StartOf(r));
-    }
+        return Why(ReasonKind::StartInconsistent, r);
     return std::nullopt;
 }
 
-std::optional<std::string> MakeSpecialGoal(Goal& goal, const PlanRequest& r) {
+// Four exact numbers are a build: their sum is the level.
+std::optional<Reason> CheckBuild(const PlanRequest& r, const MagCore& start) {
+    const StatArray build = r.target.Build();
+    const int buildSum = std::accumulate(build.begin(), build.end(), 0);
+    if (buildSum != r.target.level) {
+        Reason why = Why(ReasonKind::BuildSum, r);
+        why.value = buildSum;
+        return why;
+    }
+    for (int k = 0; k < 4; ++k)
+        if (build[k] < start.statLevel[k])
+            return StatWhy(ReasonKind::StatWouldFall, r, k, start.statLevel[k], build[k]);
+    return std::nullopt;
+}
+
+// Conditions: what no feeding can meet, whatever it does.
+std::optional<Reason> CheckConditions(const PlanRequest& r, const MagCore& start) {
+    const StatRanges& stats = r.target.stats;
+    for (int k = 0; k < 4; ++k)
+        if (stats[k].least > stats[k].most)
+            return StatWhy(ReasonKind::LeastAboveMost, r, k, stats[k].least, stats[k].most);
+    int leasts = 0;
+    int mosts = 0;
+    for (const StatRange& range : stats) {
+        leasts += range.least;
+        mosts += range.most;
+    }
+    if (leasts > r.target.level) {
+        Reason why = Why(ReasonKind::LeastsAboveLevel, r);
+        why.value = leasts;
+        return why;
+    }
+    if (mosts < r.target.level) {
+        Reason why = Why(ReasonKind::MostsBelowLevel, r);
+        why.value = mosts;
+        return why;
+    }
+    for (int k = 0; k < 4; ++k)
+        if (start.statLevel[k] > stats[k].most)
+            return StatWhy(ReasonKind::StatAboveMost, r, k, start.statLevel[k], stats[k].most);
+    return std::nullopt;
+}
+
+std::optional<Reason> CheckLevels(const PlanRequest& r, const MagCore& start) {
+    if (auto why = CheckStart(r, start)) return why;
+    if (r.target.level > kLevelCap) {
+        Reason why = Why(ReasonKind::LevelAbove200, r);
+        why.typed = std::to_string(r.target.level);
+        return why;
+    }
+    if (r.target.level < start.level) {
+        Reason why = Why(ReasonKind::LevelBelowStart, r);
+        why.otherLevel = start.level;
+        return why;
+    }
+    for (int k = 0; k < 4; ++k) {
+        const StatRange& range = r.target.stats[static_cast<std::size_t>(k)];
+        if (range.least > kLevelCap || range.most > kLevelCap) {
+            Reason why = Why(ReasonKind::StatAbove200, r);
+            why.stat = static_cast<StatKind>(k);
+            return why;
+        }
+    }
+    if (r.target.IsBuild()) return CheckBuild(r, start);
+    return CheckConditions(r, start);
+}
+
+std::optional<Reason> MakeSpecialGoal(Goal& goal, const PlanRequest& r) {
     const SpecialItemInfo* info = SpecialItemGiving(r.target.form, goal.specialItem);
-    if (info == nullptr) return reason::NotByFeeding(Name(r.target.form));
+    if (info == nullptr) return Why(ReasonKind::NotByFeeding, r);
     const std::string_view given = info->NameFor(r.parity);
     if (given != Name(r.target.form)) {
-        const bool even = r.parity == SectionIdParity::Even;
-        return reason::OtherParity(Name(r.target.form),
-                                   even ? SectionIdParity::Odd : SectionIdParity::Even, given);
+        Reason why = Why(ReasonKind::OtherParity, r);
+        why.parity =
+            r.parity == SectionIdParity::Even ? SectionIdParity::Odd : SectionIdParity::Even;
+        why.otherForm = MagFormIndex(given);
+        return why;
     }
     goal.requirement = info->requirement;
     goal.needsIqSynchro = info->requirement.minIq > 0 || info->requirement.minSynchro > 0;
-    if (goal.requirement.minLevel > goal.level)
-        return reason::SpecialNeedsLevel(info->entry, goal.requirement.minLevel);
-    if (r.target.build) {
+    if (goal.requirement.minLevel > goal.level) {
+        Reason why = Why(ReasonKind::SpecialNeedsLevel, r);
+        why.specialItem = goal.specialItem;
+        why.otherLevel = goal.requirement.minLevel;
+        return why;
+    }
+    if (r.target.IsBuild()) {
         MagCore at;
         at.level = static_cast<std::int16_t>(goal.level);
-        at.statLevel = *r.target.build;
+        at.statLevel = r.target.Build();
         at.iq = kIqMax;
         at.synchro = kSynchroMax;
-        if (!RequirementMet(goal.requirement, at))
-            return reason::BuildMissesSpecial(info->entry, info->usage);
+        if (!RequirementMet(goal.requirement, at)) {
+            Reason why = Why(ReasonKind::BuildMissesSpecial, r);
+            why.specialItem = goal.specialItem;
+            return why;
+        }
     }
     return std::nullopt;
 }
 
 // Whether a form in the class's reach can be the mag's form at the target level at all.
-std::optional<std::string> CheckHeld(const PlanRequest& r, const MagCore& start) {
+std::optional<Reason> CheckHeld(const PlanRequest& r, const MagCore& start) {
     const int form = r.target.form;
     const int level = r.target.level;
     const CharacterClass cls = r.characterClass;
@@ -183,54 +263,68 @@ std::optional<std::string> CheckHeld(const PlanRequest& r, const MagCore& start)
         bool kept = false;
         for (const PdmLevels& pdm : OrderingExamples())
             kept = kept || SecondEvolutionForm(form, WithPdm(0, pdm)) == form;
-        if (!kept) return reason::EvolvesAway(Name(form), kSecondEvolutionLevel, level);
+        if (!kept) {
+            Reason why = Why(ReasonKind::EvolvesAway, r);
+            why.otherLevel = kSecondEvolutionLevel;
+            return why;
+        }
     }
     // The final evolution is certainly judged at a target level of five; only a final form,
     // or for FO the name its DEF column may keep, comes out of it.
     if (IsFinalEvolutionLevel(level) && start.level < level && cls != CharacterClass::FO) {
         std::vector<int> finals;
         AddFinalForms(finals, kNoForm, cls, r.parity);
-        if (!Contains(finals, form)) return reason::EvolvesAtTarget(Name(form), level);
+        if (!Contains(finals, form)) return Why(ReasonKind::EvolvesAtTarget, r);
     }
     return std::nullopt;
 }
 
-std::optional<std::string> CheckFormWindow(const PlanRequest& r, const MagCore& start) {
+std::optional<Reason> CheckFormWindow(const PlanRequest& r, const MagCore& start) {
     const int form = r.target.form;
     const int level = r.target.level;
-    if (start.rare)
-        return form == start.form ? std::nullopt
-                                  : std::optional(reason::RareStaysRare(Name(start.form)));
+    if (start.rare) {
+        if (form == start.form) return std::nullopt;
+        Reason why = Why(ReasonKind::RareStaysRare, r);
+        why.form = start.form;
+        return why;
+    }
     if (!Contains(FormsAfterFeeding(start, r.characterClass, r.parity), form)) {
         const bool fromNew =
             Contains(FormsAfterFeeding(MagCore{}, r.characterClass, r.parity), form);
-        return reason::ClassCannotReach(Name(form), r.characterClass, r.parity, StartOf(r),
-                                        !r.startIsNewMag && fromNew);
+        Reason why = Why(ReasonKind::ClassCannotReach, r);
+        why.newMagWould = !r.startIsNewMag && fromNew;
+        return why;
     }
     if (form == start.form && level == start.level) return std::nullopt;
     if (form == kMag)
-        return level >= kFirstEvolutionLevel ? std::optional(reason::MagEvolvesAt10())
+        return level >= kFirstEvolutionLevel ? std::optional(Why(ReasonKind::MagEvolvesAt10, r))
                                              : std::nullopt;
     if (form != start.form) {
         constexpr int kFrom[] = {0, kFirstEvolutionLevel, kSecondEvolutionLevel,
                                  kFinalEvolutionLevel};
         const int from = kFrom[EvolutionGiving(form, r.characterClass, r.parity)];
-        if (level < from) return reason::TooEarly(Name(form), from);
+        if (level < from) {
+            Reason why = Why(ReasonKind::TooEarly, r);
+            why.otherLevel = from;
+            return why;
+        }
     }
     return CheckHeld(r, start);
 }
 
 // With a build, the evolution judged at the target level itself is known in advance.
-std::optional<std::string> CheckBuildForm(const Goal& goal, const PlanRequest& r,
-                                          const MagCore& start) {
-    if (!r.target.build || goal.form == kNoForm || start.rare) return std::nullopt;
+std::optional<Reason> CheckBuildForm(const Goal& goal, const PlanRequest& r, const MagCore& start) {
+    if (!r.target.IsBuild() || goal.anyForm || start.rare) return std::nullopt;
+    const StatArray build = r.target.Build();
     int given = kNoForm;
     if (IsFinalEvolutionLevel(goal.level))
-        given = FinalEvolutionForm(kNoForm, *r.target.build, r.characterClass, r.parity);
+        given = FinalEvolutionForm(kNoForm, build, r.characterClass, r.parity);
     else if (goal.level == kSecondEvolutionLevel && start.level < kSecondEvolutionLevel)
-        given = SecondEvolutionForm(SecondLineOf(start, r.characterClass), *r.target.build);
+        given = SecondEvolutionForm(SecondLineOf(start, r.characterClass), build);
     if (given == kNoForm || given == goal.form) return std::nullopt;
-    return reason::BuildGivesOtherForm(goal.level, Name(given));
+    Reason why = Why(ReasonKind::BuildGivesOtherForm, r);
+    why.otherForm = given;
+    return why;
 }
 
 }  // namespace
@@ -259,12 +353,18 @@ std::vector<int> FormsAfterFeeding(const MagCore& start, CharacterClass cls,
     return Unique(std::move(forms));
 }
 
-std::variant<Goal, std::string> MakeGoal(const PlanRequest& r, const MagCore& start) {
+std::variant<Goal, Reason> MakeGoal(const PlanRequest& r, const MagCore& start) {
     if (auto why = CheckLevels(r, start)) return *why;
     Goal goal;
     goal.level = r.target.level;
-    goal.build = r.target.build;
+    goal.stats = r.target.stats;
     goal.form = r.target.form;
+    // Any form: only the level and the stats are asked, and no evolution must give anything.
+    if (r.target.form == kAnyForm) {
+        goal.anyForm = true;
+        goal.form = kNoForm;
+        return goal;
+    }
     if (FeedTableNoForForm(r.target.form) == kRareFeedTable && !start.rare) {
         if (auto why = MakeSpecialGoal(goal, r)) return *why;
         return goal;
@@ -290,8 +390,8 @@ std::variant<Goal, std::string> MakeGoal(const PlanRequest& r, const MagCore& st
     const bool judgedAtTarget =
         IsFinalEvolutionLevel(goal.level) ||
         (goal.level == kSecondEvolutionLevel && start.level < kSecondEvolutionLevel);
-    goal.lastAtTarget =
-        !r.target.build && start.level < goal.level && judgedAtTarget && !goal.last.options.empty();
+    goal.lastAtTarget = !r.target.IsBuild() && start.level < goal.level && judgedAtTarget &&
+                        !goal.last.options.empty();
     return goal;
 }
 

@@ -39,7 +39,8 @@ struct Judgement {
 
 struct Goal {
     int level = 0;
-    std::optional<StatArray> build;
+    StatRanges stats{};  // each stat's range at the target level
+    bool anyForm = false;
     int form = kNoForm;
     // A rare form that a special item gives: its index into SpecialItemInfos(), and what it
     // asks of the mag. The item may be used at any point of the plan where that is met.
@@ -59,7 +60,7 @@ struct Goal {
 };
 
 // The goal for a request, or the reason no feeding can reach its target.
-std::variant<Goal, std::string> MakeGoal(const PlanRequest& request, const MagCore& start);
+std::variant<Goal, Reason> MakeGoal(const PlanRequest& request, const MagCore& start);
 
 // The goal split by the second form the mag takes on the way, when that is still open and
 // the target lies beyond it: each route's searches and bound know which table it feeds from
@@ -68,8 +69,10 @@ std::vector<Goal> Routes(const Goal& goal, const MagCore& start, CharacterClass 
 
 // Inline: the searches ask these of every state they make.
 inline bool Reached(const Goal& goal, const MagCore& m) {
-    return m.level == goal.level && m.form == goal.form &&
-           (!goal.build || m.statLevel == *goal.build);
+    if (m.level != goal.level || (!goal.anyForm && m.form != goal.form)) return false;
+    for (std::size_t k = 0; k < 4; ++k)
+        if (!goal.stats[k].Holds(m.statLevel[k])) return false;
+    return true;
 }
 
 // The special item can be used on this mag now, on the way to the goal.
@@ -82,14 +85,13 @@ inline MagCore AfterSpecial(const Goal& goal, const MagCore& m) {
     return AfterSpecialItem(m, goal.form);
 }
 
-// True when no further feeding can reach the goal: past the level, a stat above the build,
+// True when no further feeding can reach the goal: past the level, a stat above its most,
 // the form settled on another, or another second form than the route's.
 inline bool Dead(const Goal& goal, const MagCore& m) {
     if (m.level > goal.level) return true;
-    if (goal.build) {
-        for (int k = 0; k < 4; ++k)
-            if (m.statLevel[k] > (*goal.build)[k]) return true;
-    }
+    for (std::size_t k = 0; k < 4; ++k)
+        if (m.statLevel[k] > goal.stats[k].most) return true;
+    if (goal.anyForm) return false;
     if (goal.specialItem >= 0) return m.rare && m.form != goal.form;
     if (goal.secondForm != kNoForm && !m.rare && m.level >= kSecondEvolutionLevel &&
         m.level < kFinalEvolutionLevel && m.form != goal.secondForm)

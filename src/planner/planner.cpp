@@ -2,34 +2,21 @@
 
 #include <algorithm>
 #include <memory>
+#include <new>
 #include <variant>
 
 #include "engine/mag_forms.h"
 #include "planner/beam_search.h"
 #include "planner/best_first.h"
+#include "planner/conflicts.h"
 #include "planner/goal.h"
 #include "planner/lower_bound.h"
 #include "planner/presses.h"
-#include "planner/reasons.h"
 #include "planner/replay.h"
+#include "planner/worker_pool.h"
 
 namespace toviran::planner {
 namespace {
-
-// Short targets get a wide first search, long ones a narrower one (width x bound^2 stays
-// about this); later rounds widen it fourfold each.
-constexpr double kBeamScale = 4e6;
-constexpr int kMinBeamWidth = 256;
-constexpr int kMaxFirstWidth = 16384;
-constexpr int kMaxBeamWidth = 1 << 18;
-// Once a plan is in hand, widening the search may cost this many times the work that found
-// it (at least kLeastImprovement), so that quick targets stay quick.
-constexpr std::uint64_t kImprovementFactor = 4;
-constexpr std::uint64_t kLeastImprovement = 1'000'000;
-// A proof is tried when the plan is at most this many items above the bound, with at most
-// this much work beyond the second evolution.
-constexpr int kProofGap = 3;
-constexpr std::uint64_t kCloseProofWork = 12'000'000;
 
 std::vector<int> AllowedItems(ItemSet set) {
     std::vector<int> items;
@@ -38,37 +25,11 @@ std::vector<int> AllowedItems(ItemSet set) {
     return items;
 }
 
-int FirstWidth(const PlanOptions& options, int startBound) {
-    if (options.beamWidth > 0) return options.beamWidth;
-    const double b = std::max(1, startBound);
-    return static_cast<int>(
-        std::clamp(kBeamScale / (b * b), double{kMinBeamWidth}, double{kMaxFirstWidth}));
-}
-
-// A search past three times the bound and 200 items more has lost its way: at the target
-// level a mag can take items for ever without levelling.
-int MaxSteps(int startBound, int incumbent) {
-    return std::min(incumbent - 1, 3 * startBound + 200);
-}
-
-std::string WhyNone(SearchEnd end, bool proven, const PlanRequest& request) {
-    if (proven)
-        return request.allowedItems == kAllItems ? reason::Impossible()
-                                                 : reason::ItemsCannotReach();
-    switch (end) {
-        case SearchEnd::Time:
-            return reason::OutOfTime();
-        case SearchEnd::Memory:
-            return reason::OutOfMemory();
-        default:
-            return reason::OutOfWork();
-    }
-}
-
-PlanResult Cancelled() {
-    PlanResult result;
-    result.cancelled = true;
-    return result;
+void Add(SearchStats& to, const SearchStats& from) {
+    to.lpSolves += from.lpSolves;
+    to.lpSeconds += from.lpSeconds;
+    to.raysChecked += from.raysChecked;
+    to.raysDropped += from.raysDropped;
 }
 
 Plan Assemble(const SearchSpace& space, const MagCore& start, const Path& path, int lowerBound) {
@@ -86,14 +47,16 @@ Plan Assemble(const SearchSpace& space, const MagCore& start, const Path& path, 
     return plan;
 }
 
-// One route to the goal (see Routes) with its own bound and searches.
+// One route to the goal (see Routes) with its own bound, refinements and searches.
 struct Route {
     Route(Goal g, const PlanRequest& r)
         : goal(std::move(g)),
           bound(goal, r.characterClass, r.parity, r.allowedItems),
-          space(goal, bound, r.characterClass, r.parity, AllowedItems(r.allowedItems)) {}
+          space(goal, bound, refinements, r.characterClass, r.parity,
+                AllowedItems(r.allowedItems)) {}
     Goal goal;
     LowerBound bound;
+    RefinementStore refinements;
     SearchSpace space;
     int startBound = 0;
     int lower = 0;  // no plan along this route uses fewer items
@@ -106,23 +69,25 @@ struct Route {
 class Rounds {
   public:
     Rounds(std::vector<std::unique_ptr<Route>>& routes, const MagCore& start,
-           const PlanOptions& options, SearchBudget& budget, ProgressFn progress)
+           const PlanOptions& options, SearchBudget& budget, WorkerPool& pool, ProgressFn progress)
         : routes_(routes),
           start_(start),
           options_(options),
+          limits_(RoundLimits::ForEffort(options.effort)),
           budget_(budget),
+          pool_(pool),
           progress_(std::move(progress)) {}
 
     // False when cancelled.
     bool Run() {
-        int width = FirstWidth(options_, Lower());
+        int width = FirstWidth();
         while (!Settled()) {
             const std::uint64_t before = budget_.Spent();
             for (Route* route : Open()) {
                 if (best_ && Allowance() == 0) break;
-                const BeamSettings beam{width, options_.threads, Allowance(),
-                                        MaxSteps(route->startBound, length()), length()};
-                if (!Take(*route, BeamSearch(route->space, start_, beam, budget_, Report()), true))
+                const BeamSettings beam{width, Allowance(), MaxSteps(*route), length()};
+                if (!Take(*route, BeamSearch(route->space, start_, beam, budget_, pool_, Report()),
+                          true))
                     return false;
                 if (Settled()) return true;
             }
@@ -131,13 +96,14 @@ class Rounds {
             // of the work. Without a plan the proof search looks for one too, as long as the
             // wide search did, before the wide search widens.
             if (best_ && !ProofPays()) {
-                if (width >= kMaxBeamWidth) break;
-                width = std::min(width * 4, kMaxBeamWidth);
+                if (width >= limits_.maxBeamWidth) break;
+                width = std::min(width * 4, limits_.maxBeamWidth);
                 continue;
             }
-            const std::uint64_t share = !best_    ? budget_.Spent() - before
-                                        : Small() ? budget_.Left()
-                                                  : std::min(budget_.Left(), kCloseProofWork);
+            const std::uint64_t share = !best_ ? budget_.Spent() - before
+                                        : Small()
+                                            ? budget_.Left()
+                                            : std::min(budget_.Left(), limits_.closeProofWork);
             const std::vector<Route*> open = Open();
             for (std::size_t i = 0; i < open.size(); ++i) {
                 const BestFirstSettings proof{length(),
@@ -148,8 +114,8 @@ class Rounds {
                 if (Settled()) return true;
             }
             if (best_ && ProofPays()) return true;
-            if (width >= kMaxBeamWidth) break;
-            width = std::min(width * 4, kMaxBeamWidth);
+            if (width >= limits_.maxBeamWidth) break;
+            width = std::min(width * 4, limits_.maxBeamWidth);
         }
         return true;
     }
@@ -162,13 +128,19 @@ class Rounds {
         for (const auto& route : routes_) lower = std::min(lower, route->lower);
         return lower;
     }
-    SearchEnd lastEnd() const { return lastEnd_; }
+    // Settled, or what stopped the searches.
+    SearchEnd End() const {
+        if (Lower() >= length()) return best_ ? SearchEnd::Found : SearchEnd::Exhausted;
+        if (lastEnd_ == SearchEnd::Memory || lastEnd_ == SearchEnd::Time) return lastEnd_;
+        return wideOutOfMemory_ ? SearchEnd::Memory : SearchEnd::Work;
+    }
+    const SearchStats& stats() const { return stats_; }
 
   private:
     int length() const { return best_ ? static_cast<int>(best_->items.size()) : kUnreachable; }
     // Up to the second evolution the whole state space is small enough to prove in.
     bool Small() const { return routes_.front()->goal.level <= kSecondEvolutionLevel; }
-    bool ProofPays() const { return Small() || length() - Lower() <= kProofGap; }
+    bool ProofPays() const { return Small() || length() - Lower() <= limits_.proofGap; }
     bool Settled() const {
         if (best_ && options_.firstPlan) return true;
         if (Lower() >= length() || wideOutOfMemory_ || lastEnd_ == SearchEnd::Time ||
@@ -176,6 +148,21 @@ class Rounds {
             return true;
         return best_ && !ProofPays() && Allowance() == 0;
     }
+
+    int FirstWidth() const {
+        if (options_.beamWidth > 0) return options_.beamWidth;
+        const double b = std::max(1, Lower());
+        return static_cast<int>(std::clamp(limits_.beamScale / (b * b),
+                                           double{limits_.minBeamWidth},
+                                           double{limits_.maxFirstWidth}));
+    }
+
+    // A search past three times the bound and some items more has lost its way: at the
+    // target level a mag can take items for ever without levelling.
+    int MaxSteps(const Route& route) const {
+        return std::min(length() - 1, 3 * route.startBound + limits_.strayItems);
+    }
+
     // The routes that may still hold a shorter plan, most promising first.
     std::vector<Route*> Open() const {
         std::vector<Route*> open;
@@ -190,7 +177,7 @@ class Rounds {
         std::uint64_t left = budget_.Left();
         if (best_) {
             const std::uint64_t improving =
-                std::max(kLeastImprovement, kImprovementFactor * foundAt_);
+                std::max(limits_.leastImprovement, limits_.improvementFactor * foundAt_);
             const std::uint64_t spentSince = budget_.Spent() - foundAt_;
             left = std::min(left, improving > spentSince ? improving - spentSince : 0);
         }
@@ -198,6 +185,7 @@ class Rounds {
     }
 
     bool Take(Route& route, const SearchOutcome& outcome, bool wide) {
+        Add(stats_, outcome.stats);
         if (outcome.end == SearchEnd::Cancelled) return false;
         lastEnd_ = outcome.end;
         // A wide search out of memory cannot widen further; a proof out of memory leaves the
@@ -214,10 +202,12 @@ class Rounds {
         return true;
     }
 
+    // The share of the whole budget spent: a bar that stops half full means half the
+    // budget, not half the answer.
     ProgressFn Report() const {
         if (!progress_) return {};
         return [this](double) {
-            const double total = static_cast<double>(budget_.Spent() + Allowance());
+            const double total = static_cast<double>(budget_.Work());
             progress_(total > 0 ? static_cast<double>(budget_.Spent()) / total : 1.0);
         };
     }
@@ -225,55 +215,123 @@ class Rounds {
     std::vector<std::unique_ptr<Route>>& routes_;
     const MagCore& start_;
     const PlanOptions& options_;
+    RoundLimits limits_;
     SearchBudget& budget_;
+    WorkerPool& pool_;
     ProgressFn progress_;
     std::optional<Path> best_;
     const Route* bestRoute_ = nullptr;
     std::uint64_t foundAt_ = 0;
     SearchEnd lastEnd_ = SearchEnd::Work;
     bool wideOutOfMemory_ = false;
+    SearchStats stats_;
 };
+
+Reason WhyNone(SearchEnd end, const PlanRequest& request) {
+    Reason why;
+    why.kind = end == SearchEnd::Time     ? ReasonKind::OutOfTime
+               : end == SearchEnd::Memory ? ReasonKind::OutOfMemory
+                                          : ReasonKind::OutOfWork;
+    why.start = request.startIsNewMag ? StartWord::NewMag : StartWord::CurrentMag;
+    why.cls = request.characterClass;
+    why.parity = request.parity;
+    why.form = request.target.form;
+    why.level = request.target.level;
+    return why;
+}
+
+std::chrono::milliseconds SafetyLimit(const PlanOptions& options) {
+    return options.timeLimit * std::clamp(options.effort, 1, kMostEffort);
+}
+
+std::uint64_t WorkOf(const PlanOptions& options) {
+    return options.work * static_cast<std::uint64_t>(std::clamp(options.effort, 1, kMostEffort));
+}
+
+// The searches, once the goal is known and the start is not already at it.
+PlanResult Search(const PlanRequest& request, const MagCore& start,
+                  std::vector<std::unique_ptr<Route>>& routes, std::stop_token stop,
+                  const ProgressFn& progress) {
+    PlanResult result;
+    result.workBudget = WorkOf(request.options);
+    SearchBudget budget(result.workBudget, request.options.memoryBytes,
+                        SafetyLimit(request.options), std::move(stop));
+    WorkerPool pool(std::max(1, request.options.threads));
+    Rounds rounds(routes, start, request.options, budget, pool, progress);
+    bool ran = true;
+    try {
+        ran = rounds.Run();
+    } catch (const std::bad_alloc&) {
+        // The system had less memory than the budget allowed: the answer says memory ran
+        // out, as when the budget's own count does.
+        result.end = SearchEnd::Memory;
+        result.reason = WhyNone(SearchEnd::Memory, request);
+        result.workSpent = budget.Spent();
+        return result;
+    }
+    result.workSpent = budget.Spent();
+    result.stats = rounds.stats();
+    result.stats.peakBytes = budget.PeakBytes();
+    if (!ran) {
+        result.end = SearchEnd::Cancelled;
+        return result;
+    }
+    result.end = rounds.End();
+    if (!rounds.best()) {
+        result.reason = result.end == SearchEnd::Exhausted ? WhyExhausted(request, start)
+                                                           : WhyNone(result.end, request);
+        return result;
+    }
+    const Route& used = rounds.bestRoute();
+    const Path path = WithFewerRuns(used.space, start, *rounds.best());
+    result.plan = Assemble(used.space, start, path, rounds.Lower());
+    return result;
+}
 
 }  // namespace
 
 PlanResult FindPlan(const PlanRequest& request, std::stop_token stop, const ProgressFn& progress) {
     const MagCore start = CoreOf(request.start);
     auto made = MakeGoal(request, start);
-    if (const auto* why = std::get_if<std::string>(&made)) return {std::nullopt, *why};
+    if (auto* why = std::get_if<Reason>(&made)) return {std::nullopt, std::move(*why)};
     const Goal goal = std::get<Goal>(std::move(made));
     std::vector<std::unique_ptr<Route>> routes;
+    int startBound = kUnreachable;
     for (Goal& g : Routes(goal, start, request.characterClass)) {
         auto route = std::make_unique<Route>(std::move(g), request);
-        route->startBound = route->lower = route->bound.Items(start);
+        route->startBound = route->lower = route->bound.Solve(start).items;
+        startBound = std::min(startBound, route->startBound);
         routes.push_back(std::move(route));
     }
     const auto report = [&progress](double share) {
         if (progress) progress(std::clamp(share, 0.0, 1.0));
     };
 
-    const Route* used = routes.front().get();
-    Path path;
-    int lower = 0;
+    PlanResult result;
     if (SpecialUsable(goal, start) && Reached(goal, AfterSpecial(goal, start))) {
+        Path path;
         path.specialAt = 0;
-    } else if (!Reached(goal, start)) {
-        SearchBudget budget(request.options.work, request.options.memoryBytes,
-                            request.options.timeLimit, stop);
-        Rounds rounds(routes, start, request.options, budget, report);
-        if (rounds.Lower() >= kUnreachable)
-            return {std::nullopt, WhyNone(SearchEnd::Exhausted, true, request)};
-        if (!rounds.Run()) return Cancelled();
-        if (!rounds.best())
-            return {std::nullopt,
-                    WhyNone(rounds.lastEnd(), rounds.Lower() >= kUnreachable, request)};
-        used = &rounds.bestRoute();
-        path = WithFewerRuns(used->space, start, *rounds.best());
-        lower = rounds.Lower();
+        result.plan = Assemble(routes.front()->space, start, path, 0);
+        result.end = SearchEnd::Found;
+    } else if (Reached(goal, start)) {
+        result.plan = Assemble(routes.front()->space, start, Path{}, 0);
+        result.end = SearchEnd::Found;
+    } else if (startBound >= kUnreachable) {
+        result.reason =
+            request.options.explain ? WhyUnreachable(request, start) : WhyExhausted(request, start);
+        result.end = SearchEnd::Exhausted;
+        return result;
+    } else {
+        result = Search(request, start, routes, std::move(stop), report);
+        if (!result.plan) return result;
     }
-    Plan plan = Assemble(used->space, start, path, lower);
-    if (!ReplayConfirms(request, plan)) return {std::nullopt, reason::ReplayDisagrees()};
+    if (!ReplayConfirms(request, *result.plan)) {
+        result.plan.reset();
+        result.reason.kind = ReasonKind::ReplayDisagrees;
+        return result;
+    }
     report(1.0);
-    return {std::move(plan), {}};
+    return result;
 }
 
 }  // namespace toviran::planner

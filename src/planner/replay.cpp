@@ -55,8 +55,11 @@ bool ReplayConfirms(const PlanRequest& request, const Plan& plan) {
     if (plan.specialItem >= 0 && plan.specialAfter >= plan.presses.size() && !useSpecial())
         return false;
     const MagCore end = CoreOf(s);
-    return end == plan.final && end.form == request.target.form &&
-           end.level == request.target.level;
+    const Target& target = request.target;
+    for (std::size_t k = 0; k < 4; ++k)
+        if (!target.stats[k].Holds(end.statLevel[k])) return false;
+    return end == plan.final && (target.form == kAnyForm || end.form == target.form) &&
+           end.level == target.level;
 }
 
 }  // namespace toviran::planner

@@ -8,6 +8,7 @@
 #include <optional>
 #include <vector>
 
+#include "planner/bound_cache.h"
 #include "planner/goal.h"
 #include "planner/lower_bound.h"
 #include "planner/search_budget.h"
@@ -39,19 +40,37 @@ struct PackedMag {
 static_assert(sizeof(PackedMag) == 12);
 
 // One step out of a state: an item, and whether the special item is used right after it.
+// Both searches keep it as a code of five bits.
 struct Step {
-    std::uint8_t item = 0;
+    static constexpr std::uint8_t kNoItem = 0xf;  // the start, or the special item before any
+    static constexpr std::uint8_t kItemMask = 0xf;
+    static constexpr std::uint8_t kSpecialBit = 0x10;
+    static constexpr int kBits = 5;
+    std::uint8_t item = kNoItem;
     bool special = false;
+    std::uint8_t Code() const {
+        return static_cast<std::uint8_t>(item | (special ? kSpecialBit : 0));
+    }
+    static Step Of(std::uint32_t code) {
+        return {static_cast<std::uint8_t>(code & kItemMask), (code & kSpecialBit) != 0};
+    }
 };
 
 class SearchSpace {
   public:
-    SearchSpace(const Goal& goal, const LowerBound& bound, CharacterClass cls,
-                SectionIdParity parity, std::vector<int> items)
-        : goal_(goal), bound_(bound), cls_(cls), parity_(parity), items_(std::move(items)) {}
+    SearchSpace(const Goal& goal, const LowerBound& bound, RefinementStore& refinements,
+                CharacterClass cls, SectionIdParity parity, std::vector<int> items)
+        : goal_(goal),
+          bound_(bound),
+          refinements_(refinements),
+          cls_(cls),
+          parity_(parity),
+          items_(std::move(items)) {}
 
     const Goal& goal() const { return goal_; }
     const LowerBound& bound() const { return bound_; }
+    // The refinements of the bound that every search of the route shares.
+    RefinementStore& refinements() const { return refinements_; }
     CharacterClass cls() const { return cls_; }
     SectionIdParity parity() const { return parity_; }
     const std::vector<int>& items() const { return items_; }
@@ -78,6 +97,7 @@ class SearchSpace {
   private:
     const Goal& goal_;
     const LowerBound& bound_;
+    RefinementStore& refinements_;
     CharacterClass cls_;
     SectionIdParity parity_;
     std::vector<int> items_;
@@ -95,6 +115,7 @@ struct SearchOutcome {
     SearchEnd end = SearchEnd::Exhausted;
     std::optional<Path> path;
     int lowerBound = 0;  // no feeding uses fewer items than this
+    SearchStats stats;
 };
 
 }  // namespace toviran::planner

@@ -10,6 +10,7 @@
 #include "engine/feed_tables.h"
 #include "engine/mag_forms.h"
 #include "planner/reachability.h"
+#include "wording/reach_text.h"
 
 namespace toviran {
 namespace {
@@ -88,7 +89,8 @@ TEST(MagChart, EveryFormHasAnEntryAgreeingWithTheReachability) {
             for (std::sregex_iterator r(entry.begin(), entry.end(), row), end; r != end; ++r) {
                 if ((*r)[1].str().find(label) == std::string::npos) continue;
                 ++rows;
-                EXPECT_EQ(Unescaped((*r)[3].str()), reach.how) << form << label;
+                EXPECT_EQ(Unescaped((*r)[3].str()), wording::ReachText(reach, cls, parity))
+                    << form << label;
                 EXPECT_EQ((*r)[2].matched, reach.reachable) << form << label;
                 if (reach.reachable) {
                     EXPECT_EQ(std::stoi((*r)[2].str()), reach.fromLevel);

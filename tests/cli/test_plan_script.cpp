@@ -32,7 +32,9 @@ planner::PlanRequest Request(CharacterClass cls, SectionIdParity parity, const c
     planner::PlanRequest r;
     r.characterClass = cls;
     r.parity = parity;
-    r.target = {MagFormIndex(form), level, build};
+    r.target = {MagFormIndex(form), level};
+    if (build) r.target.stats = planner::Target::Exactly(*build);
+    r.options.timeLimit = std::chrono::milliseconds{0};
     r.options.work = 3'000'000;
     return r;
 }
@@ -54,7 +56,7 @@ TEST(PlanScript, ReadsBackToThePlansEnd) {
     requests[2].start = fed;
     for (const planner::PlanRequest& r : requests) {
         const planner::PlanResult result = planner::FindPlan(r);
-        ASSERT_TRUE(result.plan) << result.reason;
+        ASSERT_TRUE(result.plan) << static_cast<int>(result.reason.kind);
         const MagState end = RunScript(PlanScript(r, *result.plan));
         EXPECT_EQ(CoreOf(end), result.plan->final) << kMagForms[r.target.form].name;
         EXPECT_EQ(end.MagName, kMagForms[r.target.form].name);

@@ -14,6 +14,7 @@
 #include "engine/rare_evolution.h"
 #include "mag_of_core.h"
 #include "planner/plan.h"
+#include "random_conditions.h"
 #include "random_feeding.h"
 
 namespace toviran::planner::checks {
@@ -29,6 +30,7 @@ inline constexpr int kCaseDivisor = 1;
 using testing::Feeding;
 using testing::kClasses;
 using testing::kParities;
+using testing::Loosened;
 using testing::RandomFeeding;
 using testing::RandomlyFedMag;
 using testing::StateOf;
@@ -83,6 +85,23 @@ inline MagState Replay(MagState s, const Plan& plan, CharacterClass cls, Section
 
 inline StatArray Stats(const MagState& s) {
     return {s.DefLevel, s.PowLevel, s.DexLevel, s.MindLevel};
+}
+
+// Tests never let the clock decide: only the work budget ends a search.
+inline PlanOptions NoClock(std::uint64_t work = kDefaultWork) {
+    PlanOptions o;
+    o.work = work;
+    o.timeLimit = std::chrono::milliseconds{0};
+    return o;
+}
+
+// Whether the mag meets the target: its level, its form (unless any) and every condition.
+inline bool Meets(const Target& target, const MagState& s) {
+    const StatArray stats = Stats(s);
+    for (std::size_t k = 0; k < 4; ++k)
+        if (!target.stats[k].Holds(stats[k])) return false;
+    return s.Level == target.level &&
+           (target.form == kAnyForm || s.MagName == kMagForms[target.form].name);
 }
 
 // Breadth first over every state the mag can be in with these items, up to the target

@@ -8,6 +8,7 @@
 #include <unordered_map>
 #include <variant>
 
+#include "planner/bound_cache.h"
 #include "planner/goal.h"
 #include "planner/lower_bound.h"
 #include "planner_checks.h"
@@ -19,9 +20,26 @@ using namespace checks;
 
 Goal GoalFor(const PlanRequest& r, const MagCore& start) {
     auto made = MakeGoal(r, start);
-    EXPECT_TRUE(std::holds_alternative<Goal>(made)) << std::get<std::string>(made);
+    EXPECT_TRUE(std::holds_alternative<Goal>(made))
+        << static_cast<int>(std::get<Reason>(made).kind);
     return std::get<Goal>(made);
 }
+
+// A bound as the searches ask it, with its own store of refinements and a budget of its own.
+struct Evaluator {
+    explicit Evaluator(const LowerBound& bound)
+        : budget(kDefaultWork, kDefaultMemoryBytes, std::chrono::milliseconds{0}, {}),
+          evaluator(bound, store, budget) {}
+    int Items(const MagCore& m) { return evaluator.Items(m); }
+    // Solved for the mag itself, as a search refines a state it is about to expand.
+    void Refine(const MagCore& m, bool iqSynchro) {
+        const std::uint64_t key = BoundKeyOf(m, iqSynchro);
+        if (store.Wants(key)) store.Add(key, evaluator.Refinement(m));
+    }
+    SearchBudget budget;
+    RefinementStore store;
+    BoundEvaluator evaluator;
+};
 
 // The route (second form) a feeding took, among the goal's routes.
 Goal RouteOf(const Goal& goal, const MagCore& start, CharacterClass cls, const Feeding& f) {
@@ -115,28 +133,36 @@ TEST(LowerBound, NeverAboveTheTrueDistanceOverWholeSmallSpaces) {
         formOnly.characterClass = c.cls;
         formOnly.parity = c.parity;
         formOnly.allowedItems = allowed;
-        formOnly.target = {FirstEvolutionForm(c.cls), c.level, std::nullopt};
+        formOnly.target = {FirstEvolutionForm(c.cls), c.level};
         targets.push_back(formOnly);
         int picked = 0;
         for (std::size_t i = 0; i < space.states.size() && picked < 4; i += 97) {
             if (space.states[i].level != c.level) continue;
             PlanRequest build = formOnly;
-            build.target.build = space.states[i].statLevel;
+            build.target.stats = Target::Exactly(space.states[i].statLevel);
             targets.push_back(build);
+            // The same loosened into conditions, and for any form.
+            std::mt19937 rng(static_cast<unsigned>(i));
+            PlanRequest loose = formOnly;
+            loose.target.stats = Loosened(rng, space.states[i].statLevel);
+            if (picked % 2) loose.target.form = kAnyForm;
+            targets.push_back(loose);
             ++picked;
         }
         for (const PlanRequest& r : targets) {
             const Goal goal = GoalFor(r, MagCore{});
             const std::vector<int> distance = Distances(space, goal);
             const LowerBound bound(goal, c.cls, c.parity, allowed);
-            LowerBound::Evaluator evaluator(bound);
+            Evaluator evaluator(bound);
             for (std::size_t i = 0; i < space.states.size(); ++i) {
                 if (distance[i] < 0) continue;
-                ASSERT_LE(evaluator.Items(space.states[i]), distance[i]) << "state " << i;
-                // Solved for the mag alone is slower: a sample of them.
+                // Solved for the mag alone is slower: a sample of them, which also refine
+                // the bound of the states after them.
                 if (i % 11 == 0) {
-                    ASSERT_LE(bound.Items(space.states[i]), distance[i]) << "state " << i;
+                    evaluator.Refine(space.states[i], goal.needsIqSynchro);
+                    ASSERT_LE(bound.Solve(space.states[i]).items, distance[i]) << "state " << i;
                 }
+                ASSERT_LE(evaluator.Items(space.states[i]), distance[i]) << "state " << i;
             }
             EXPECT_GE(distance[0], 0);
         }
@@ -163,16 +189,27 @@ TEST(LowerBound, NeverAboveWhatARandomFeedingTakes) {
         r.characterClass = cls;
         r.parity = parity;
         r.start = StateOf(start);
-        r.target = {f.mags.back().form, f.mags.back().level, std::nullopt};
-        if (rng() % 2) r.target.build = f.mags.back().statLevel;
+        r.target = {f.mags.back().form, f.mags.back().level};
+        switch (rng() % 3) {
+            case 0:
+                r.target.stats = Target::Exactly(f.mags.back().statLevel);
+                break;
+            case 1:
+                r.target.stats = Loosened(rng, f.mags.back().statLevel);
+                if (rng() % 2 && special < 0) r.target.form = kAnyForm;
+                break;
+            default:
+                break;
+        }
         const Goal goal = RouteOf(GoalFor(r, start), start, cls, f);
         const LowerBound bound(goal, cls, parity, kAllItems);
-        LowerBound::Evaluator evaluator(bound);
+        Evaluator evaluator(bound);
         for (int i = 0; i <= f.Items(); ++i) {
             const int left = f.Items() - i;
             const MagCore& m = f.mags[static_cast<std::size_t>(i)];
+            if (i % 7 == 0) evaluator.Refine(m, goal.needsIqSynchro);
             ASSERT_LE(evaluator.Items(m), left) << "round " << round << " item " << i;
-            ASSERT_LE(bound.Items(m), left) << "round " << round << " item " << i;
+            ASSERT_LE(bound.Solve(m).items, left) << "round " << round << " item " << i;
         }
         ++checked;
     }

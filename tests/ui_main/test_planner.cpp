@@ -6,6 +6,8 @@
 #include "engine/mag_forms.h"
 #include "main_window_fixture.h"
 #include "planner/planner.h"
+#include "wording/reach_text.h"
+#include "wording/reason_text.h"
 #include "planner/reachability.h"
 #include "planner/replay.h"
 #include "ui/main/side_windows.h"
@@ -260,9 +262,10 @@ class PlannerTest : public QObject {
         QVERIFY(f.Planner()->Searching() && !p.cmdSet->isEnabled());
         QVERIFY(f.SearchEnds());
         planner::PlanRequest asked;
-        asked.target = {MagFormIndex("ルドラ"), 35, StatArray{4, 20, 6, 5}};
+        asked.target = {MagFormIndex("ルドラ"), 35, planner::Target::Exactly({4, 20, 6, 5})};
         QCOMPARE(f.fakes.messages.shown.size(), std::size_t{1});
-        QCOMPARE(f.fakes.messages.shown.back().text, planner::FindPlan(asked).reason);
+        QCOMPARE(f.fakes.messages.shown.back().text,
+                 wording::ReasonText(planner::FindPlan(asked).reason));
         QCOMPARE(f.fakes.messages.over.back(), f.Planner());
         QVERIFY(!p.cmdSet->isEnabled() && !p.cmdCopy->isEnabled());
         QCOMPARE(f.Planner()->ShownPlan()->final.level, 35);
@@ -279,7 +282,10 @@ class PlannerTest : public QObject {
         QVERIFY(!p.cmdSet->isEnabled() && f.Status().contains(QStringLiteral("HU・偶数ID")));
         QVERIFY(p.lblFormNote->isVisible());
         const auto ra = planner::ReachableForms(CharacterClass::RA, SectionIdParity::Even);
-        QCOMPARE(p.lblFormNote->text(), QString::fromStdString(ra[MagFormIndex("ルドラ")].how));
+        QCOMPARE(p.lblFormNote->text(),
+                 QString::fromStdString(wording::ReachText(ra[MagFormIndex("ルドラ")],
+                                                           CharacterClass::RA,
+                                                           SectionIdParity::Even)));
         f.c().optHun->setChecked(true);
         QVERIFY(p.cmdSet->isEnabled() && !p.lblFormNote->isVisible());
     }

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "engine/mag_core.h"
 #include "ui/main/main_builder.h"
 #include "ui/main/menu_box_link.h"
 
@@ -12,7 +13,7 @@ namespace toviran {
 namespace {
 
 constexpr int kTickMilliseconds = 1000;
-constexpr std::int16_t kCountdownStart = 200;
+constexpr std::int16_t kCountdownStart = kFeedIntervalSeconds;
 // Continuous mode restarts above the countdown start: the ten numbers above 200 are the
 // pause in which the player feeds the mag.
 constexpr std::int16_t kContinuousRestart = 211;

@@ -4,6 +4,7 @@
 
 #include "engine/mag_forms.h"
 #include "engine/rare_evolution.h"
+#include "wording/reach_text.h"
 
 namespace toviran {
 namespace {
@@ -27,14 +28,16 @@ QStandardItem* Item(const QComboBox& list, int form) {
 
 }  // namespace
 
-void ShowReach(QComboBox& list, const std::vector<planner::FormReach>& reach) {
+void ShowReach(QComboBox& list, const std::vector<planner::FormReach>& reach, CharacterClass cls,
+               SectionIdParity parity) {
     if (list.count() != kMagFormCount) {
         list.clear();
         for (int form = 0; form < kMagFormCount; ++form) list.addItem(QString(), form);
     }
     for (const planner::FormReach& r : reach) {
         list.setItemText(r.form, Caption(r));
-        list.setItemData(r.form, QString::fromStdString(r.how), Qt::ToolTipRole);
+        list.setItemData(r.form, QString::fromStdString(wording::ReachText(r, cls, parity)),
+                         Qt::ToolTipRole);
         if (QStandardItem* item = Item(list, r.form)) item->setEnabled(r.reachable);
     }
 }
@@ -48,7 +51,8 @@ bool FormGreyed(const QComboBox& list, int form) {
     return item != nullptr && !item->isEnabled();
 }
 
-void ShowPickedReach(QComboBox& list, QLabel& note, const planner::FormReach& reach) {
+void ShowPickedReach(QComboBox& list, QLabel& note, const planner::FormReach& reach,
+                     CharacterClass cls, SectionIdParity parity) {
     QPalette palette;  // inherited: the window's own colours
     if (!reach.reachable) {
         palette = list.palette();
@@ -59,7 +63,8 @@ void ShowPickedReach(QComboBox& list, QLabel& note, const planner::FormReach& re
         }
     }
     list.setPalette(palette);
-    note.setText(reach.reachable ? QString() : QString::fromStdString(reach.how));
+    note.setText(reach.reachable ? QString()
+                                 : QString::fromStdString(wording::ReachText(reach, cls, parity)));
     note.setVisible(!reach.reachable);
 }
 

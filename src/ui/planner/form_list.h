@@ -12,7 +12,8 @@ namespace toviran {
 
 // Fills the list on first use and marks it anew for `reach` (one entry per form), keeping
 // the form picked.
-void ShowReach(QComboBox& list, const std::vector<planner::FormReach>& reach);
+void ShowReach(QComboBox& list, const std::vector<planner::FormReach>& reach, CharacterClass cls,
+               SectionIdParity parity);
 
 // The form picked in the list.
 int PickedForm(const QComboBox& list);
@@ -22,6 +23,7 @@ bool FormGreyed(const QComboBox& list, int form);
 
 // The closed list shows the form picked greyed when it cannot be reached, with the reason
 // in `note` beneath; `reach` is the picked form's entry.
-void ShowPickedReach(QComboBox& list, QLabel& note, const planner::FormReach& reach);
+void ShowPickedReach(QComboBox& list, QLabel& note, const planner::FormReach& reach,
+                     CharacterClass cls, SectionIdParity parity);
 
 }  // namespace toviran

@@ -6,6 +6,7 @@
 #include "engine/feed_tables.h"
 #include "engine/mag_forms.h"
 #include "engine/rare_evolution.h"
+#include "wording/conditions_text.h"
 
 namespace toviran {
 namespace {
@@ -28,8 +29,7 @@ std::string ClassAndIdText(CharacterClass cls, SectionIdParity parity) {
 }
 
 std::string FormText(int form) {
-    if (form < 0 || form >= kMagFormCount) return "？";
-    return std::string(kMagForms[form].name);
+    return wording::TargetFormText(form);
 }
 
 std::string PressItemsText(const planner::Press& press) {
@@ -50,13 +50,8 @@ std::string SpecialItemStepText(int specialItem) {
 std::string RequestText(const planner::PlanRequest& request) {
     const planner::Target& target = request.target;
     std::string text = FormText(target.form) + " Lv" + std::to_string(target.level);
-    if (target.build) {
-        const char* names[] = {"DEF", "POW", "DEX", "MIND"};
-        for (std::size_t k = 0; k < 4; ++k)
-            text += std::string(k == 0 ? "（" : "・") + names[k] + " " +
-                    std::to_string((*target.build)[k]);
-        text += "）";
-    }
+    if (const std::string conditions = wording::ConditionsText(target.stats); !conditions.empty())
+        text += "（" + conditions + "）";
     text += "、" + ClassAndIdText(request.characterClass, request.parity) + "、";
     const MagCore start = CoreOf(request.start);
     text += request.startIsNewMag ? std::string("新しいマグから")

@@ -5,6 +5,7 @@
 
 #include "ui/planner/form_list.h"
 #include "ui/planner/planner_messages.h"
+#include "wording/conditions_text.h"
 
 namespace toviran {
 namespace {
@@ -18,7 +19,7 @@ std::optional<std::int16_t> BoxNumber(const QLineEdit* box) {
 }  // namespace
 
 RequestKey KeyOf(const planner::PlanRequest& request) {
-    return {request.target.form,  request.target.level,   request.target.build,
+    return {request.target.form,  request.target.level,   request.target.stats,
             request.allowedItems, request.characterClass, request.parity,
             request.startIsNewMag};
 }
@@ -34,15 +35,11 @@ std::variant<RequestKey, Message> KeyFromInputs(const PlannerControls& c, Charac
     if (!level) return LevelMissingMessage();
     key.level = *level;
 
-    StatArray build{};
-    int given = 0;
-    for (std::size_t k = 0; k < build.size(); ++k) {
-        const auto stat = BoxNumber(c.txtBuild[k]);
-        given += stat.has_value();
-        build[k] = stat.value_or(0);
+    for (std::size_t k = 0; k < key.stats.size(); ++k) {
+        const auto range = wording::ReadRange(c.txtBuild[k]->text().trimmed().toStdString());
+        if (!range) return StatConditionMessage(static_cast<StatKind>(k));
+        key.stats[k] = *range;
     }
-    if (given == 4) key.build = build;
-    if (given != 0 && given != 4) return BuildPartlyGivenMessage();
 
     key.allowedItems = 0;
     for (std::size_t i = 0; i < c.chkItems.size(); ++i)
@@ -66,7 +63,7 @@ std::variant<planner::PlanRequest, Message> RequestFromInputs(const PlannerContr
     request.start.UndoHistoryText.clear();
     request.characterClass = key.characterClass;
     request.parity = key.parity;
-    request.target = {key.form, key.level, key.build};
+    request.target = {key.form, key.level, key.stats};
     request.allowedItems = key.allowedItems;
     return request;
 }

@@ -14,7 +14,7 @@ namespace toviran {
 struct RequestKey {
     int form = 0;
     int level = 0;
-    std::optional<StatArray> build;
+    planner::StatRanges stats{};
     planner::ItemSet allowedItems = planner::kAllItems;
     CharacterClass characterClass = CharacterClass::HU;
     SectionIdParity parity = SectionIdParity::Even;

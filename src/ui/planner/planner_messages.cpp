@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "wording/conditions_text.h"
+
 namespace toviran {
 namespace {
 
@@ -25,8 +27,9 @@ Message LevelMissingMessage() {
     return Notice("目標のレベルを入れてください。");
 }
 
-Message BuildPartlyGivenMessage() {
-    return Notice("DEF・POW・DEX・MIND は4つとも入れるか、4つとも空にしてください。");
+Message StatConditionMessage(StatKind stat) {
+    return Notice(wording::StatName(stat) + "の条件が読めません。" + wording::RangeSyntaxText() +
+                  "のどれかで書いてください。空のときは任意です。");
 }
 
 Message NoItemsMessage() {

@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "engine/messages.h"
+#include "engine/types.h"
 
 namespace toviran {
 
@@ -13,7 +14,8 @@ Message NoPlanMessage(std::string_view reason);
 // この回をセット on the first step of a plan from a new mag, while the mag is another one.
 Message NewMagFirstQuestion();
 Message LevelMissingMessage();
-Message BuildPartlyGivenMessage();
+// A stat box holds what is no condition.
+Message StatConditionMessage(StatKind stat);
 Message NoItemsMessage();
 
 }  // namespace toviran

@@ -5,6 +5,7 @@
 
 #include "engine/mag_core.h"
 #include "planner/planner.h"
+#include "planner/reach_table.h"
 #include "planner/replay.h"
 #include "ui/fonts.h"
 #include "ui/main/main_window.h"
@@ -14,6 +15,7 @@
 #include "ui/planner/plan_text.h"
 #include "ui/planner/planner_inputs.h"
 #include "ui/planner/planner_messages.h"
+#include "wording/reason_text.h"
 
 namespace toviran {
 namespace {
@@ -104,14 +106,15 @@ void PlannerWindow::ShowClassAndReach() {
     const SectionIdParity parity = main_.SelectedParity();
     c_.lblClass->setText(Utf8(ClassAndIdText(cls, parity)));
     reach_ = planner::ReachableForms(cls, parity);
-    ShowReach(*c_.cmbForm, reach_);
+    ShowReach(*c_.cmbForm, reach_, cls, parity);
     ShowPickedReach(*c_.cmbForm, *c_.lblFormNote,
-                    reach_[static_cast<std::size_t>(PickedForm(*c_.cmbForm))]);
+                    reach_[static_cast<std::size_t>(PickedForm(*c_.cmbForm))], cls, parity);
 }
 
 void PlannerWindow::FormPicked() {
     const planner::FormReach& reach = reach_[static_cast<std::size_t>(PickedForm(*c_.cmbForm))];
-    ShowPickedReach(*c_.cmbForm, *c_.lblFormNote, reach);
+    ShowPickedReach(*c_.cmbForm, *c_.lblFormNote, reach, main_.SelectedClass(),
+                    main_.SelectedParity());
     lowestLevel_->Stop();
     c_.lblLevelNote->clear();
     levelIsDefault_ = true;
@@ -134,11 +137,13 @@ void PlannerWindow::LookForLowestLevel() {
     // Only an open window looks: one that opens looks then.
     if (!reach.reachable || !isVisible()) return;
     c_.lblLevelNote->setText(QStringLiteral("（確かめています…）"));
-    planner::PlanOptions options = options_;
-    options.threads = 1;  // a look-up in passing leaves the other core to the user
+    planner::ReachRequest request;
+    request.characterClass = cls;
+    request.parity = parity;
+    request.startIsNewMag = true;
     lowestLevel_->Start([=](std::stop_token stop, const auto&) {
-        const auto found = planner::LowestPlannedLevel(reach, cls, parity, options, stop);
-        return LowestLevel{key, found ? std::optional(found->first) : std::nullopt};
+        const planner::ReachRow row = planner::ReachOf(request, reach.form, stop);
+        return LowestLevel{key, row.level > 0 ? std::optional(row.level) : std::nullopt};
     });
 }
 
@@ -186,7 +191,8 @@ void PlannerWindow::SearchEnded(planner::PlanResult result) {
     }
     c_.progress->setValue(0);
     ShowPlanState();
-    if (!result.cancelled) main_.platform().messages.ShowOver(this, NoPlanMessage(result.reason));
+    if (!result.Cancelled())
+        main_.platform().messages.ShowOver(this, NoPlanMessage(wording::ReasonText(result.reason)));
 }
 
 void PlannerWindow::ShowPlan(planner::PlanResult& result) {

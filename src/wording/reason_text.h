@@ -1,0 +1,14 @@
+#pragma once
+// The planner's reasons for having no plan, in the words the player reads.
+#include <string>
+
+#include "planner/reasons.h"
+
+namespace toviran::wording {
+
+std::string ReasonText(const planner::Reason& reason);
+
+// One demand of a request as a conflict lists it ("POW 0以下").
+std::string DemandText(const planner::Demand& demand, CharacterClass cls, SectionIdParity parity);
+
+}  // namespace toviran::wording

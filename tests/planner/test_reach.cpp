@@ -1,0 +1,96 @@
+// The table of every form a mag can still become agrees with single plans: a reachable row's
+// level has a plan and every level below it is proven to have none; an impossible row's levels
+// have none; and the same table comes out twice.
+#include <gtest/gtest.h>
+
+#include "planner/planner.h"
+#include "planner/reach_table.h"
+#include "planner/reachability.h"
+#include "planner_checks.h"
+
+namespace toviran::planner {
+namespace {
+
+using namespace checks;
+
+ReachRequest TableFor(const MagCore& start, CharacterClass cls, SectionIdParity parity) {
+    ReachRequest r;
+    r.start = StateOf(start);
+    r.characterClass = cls;
+    r.parity = parity;
+    r.options.timeLimit = std::chrono::milliseconds{0};
+    return r;
+}
+
+PlanResult PlanAt(const ReachRequest& table, int form, int level) {
+    ReachRow row;
+    row.form = form;
+    row.level = level;
+    PlanRequest r = row.PlanAt(table);
+    r.options.timeLimit = std::chrono::milliseconds{0};
+    r.options.work = 4'000'000;
+    return FindPlan(r);
+}
+
+// The levels below a reachable row's own that the row proves empty: the levels its form can
+// be given at, from the lowest the tables allow.
+void ExpectRowAgrees(const ReachRequest& table, const ReachRow& row, const MagCore& start) {
+    const std::string name(kMagForms[row.form].name);
+    switch (row.status) {
+        case ReachRow::Status::Reachable: {
+            const PlanResult at = PlanAt(table, row.form, row.level);
+            ASSERT_TRUE(at.plan) << name << " Lv" << row.level;
+            EXPECT_GE(at.plan->items, row.bound) << name;
+            EXPECT_LE(row.bound, row.items) << name;
+            const FormReach reach = ReachableForms(
+                table.characterClass, table.parity)[static_cast<std::size_t>(row.form)];
+            const int step = reach.levelStep;
+            for (int level = std::max(reach.fromLevel, static_cast<int>(start.level));
+                 level < row.level; level += step) {
+                if (level % step != 0 && step > 1) continue;
+                const PlanResult below = PlanAt(table, row.form, level);
+                EXPECT_FALSE(below.plan) << name << " Lv" << level;
+                if (!below.plan) EXPECT_TRUE(Proves(below.reason.kind)) << name << " Lv" << level;
+            }
+            break;
+        }
+        case ReachRow::Status::Impossible:
+            EXPECT_TRUE(Proves(row.reason.kind)) << name;
+            for (const int level : {50, 100, 200})
+                if (level >= start.level) EXPECT_FALSE(PlanAt(table, row.form, level).plan) << name;
+            break;
+        case ReachRow::Status::Unsettled:
+            EXPECT_FALSE(Proves(row.reason.kind)) << name;
+            break;
+    }
+}
+
+TEST(Reach, RowsAgreeWithSinglePlans) {
+    std::mt19937 rng(57);
+    for (int round = 0; round < 6 / kCaseDivisor; ++round) {
+        const CharacterClass cls = kClasses[rng() % 3];
+        const SectionIdParity parity = kParities[rng() % 2];
+        const MagCore start = round % 2 ? RandomlyFedMag(rng, parity, 40) : MagCore{};
+        const ReachRequest table = TableFor(start, cls, parity);
+        for (int pick = 0; pick < 3; ++pick) {
+            const int form = static_cast<int>(rng() % kMagFormCount);
+            ExpectRowAgrees(table, ReachOf(table, form), start);
+        }
+    }
+}
+
+// The same request gives the same table, and the planner's own default level for a form
+// (the row's) is never one with no plan: ピアン is first had at 29, not at 5.
+TEST(Reach, TheSameTableTwiceAndNoDefaultWithoutAPlan) {
+    const ReachRequest table = TableFor(MagCore{}, CharacterClass::HU, SectionIdParity::Even);
+    const ReachRow pian = ReachOf(table, Form("ピアン"));
+    const ReachRow again = ReachOf(table, Form("ピアン"));
+    EXPECT_EQ(pian.status, again.status);
+    EXPECT_EQ(pian.level, again.level);
+    EXPECT_EQ(pian.items, again.items);
+    ASSERT_GT(pian.level, 0);
+    EXPECT_TRUE(PlanAt(table, Form("ピアン"), pian.level).plan);
+}
+
+}  // namespace
+}  // namespace toviran::planner
