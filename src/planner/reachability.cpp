@@ -11,7 +11,6 @@
 namespace toviran::planner {
 namespace {
 
-constexpr int kMag = Form("マグ");
 constexpr std::uint64_t kWorkPerLevel = 2'000'000;
 constexpr const char* kStatNames[] = {"POW", "DEX", "MIND"};
 
@@ -28,7 +27,7 @@ std::string OrderingsGiving(Gives gives) {
 }
 
 FormReach Final(int form, CharacterClass cls, SectionIdParity parity) {
-    FormReach reach{form, true, kFinalEvolutionLevel, 5, -1, {}};
+    FormReach reach{form, true, kFinalEvolutionLevel, kFinalEvolutionStep, -1, {}};
     const std::string low = OrderingsGiving([&](const PdmLevels& pdm) {
         return FinalEvolutionForm(kNoForm, WithPdm(0, pdm), cls, parity) == form;
     });
@@ -59,7 +58,7 @@ FormReach Special(int form, SectionIdParity parity) {
             return reach;
         }
         const SpecialRequirement& r = info.requirement;
-        reach.fromLevel = std::max({5, r.minLevel, r.statMin * r.statCount});
+        reach.fromLevel = std::max({int{kNewMagLevel}, r.minLevel, r.statMin * r.statCount});
         reach.how = std::string(info.entry) + "を使う（" + std::string(info.usage) + "）";
         return reach;
     }
@@ -90,7 +89,7 @@ std::vector<FormReach> ReachableForms(CharacterClass cls, SectionIdParity parity
             all.push_back(Special(form, parity));
         } else if (std::ranges::find(fed, form) == fed.end()) {
             all.push_back({form, false, 0, 1, -1, reason::NeverGrows(cls, parity)});
-        } else if (form == kMag) {
+        } else if (form == kMagForm) {
             all.push_back({form, true, start.level, 1, -1, "はじめの姿（Lv10で進化）"});
         } else if (form == classForm) {
             all.push_back({form, true, kFirstEvolutionLevel, 1, -1, "Lv10の進化"});
