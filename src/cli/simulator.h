@@ -44,7 +44,7 @@ class Simulator {
     CharacterClass class_ = CharacterClass::HU;
     SectionIdParity parity_ = SectionIdParity::Even;
     // The four feed slots as the main window holds them between runs.
-    std::array<FeedSlotInput, 4> slots_;
+    std::array<FeedSlotInput, kFeedSlotCount> slots_;
 };
 
 }  // namespace toviran::sim
