@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "cli/plan_script.h"
+#include "plan_script/plan_script.h"
 
 namespace toviran::sim {
 namespace {
