@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "cli/plan_script.h"
+#include "plan_script/plan_script.h"
 #include "wording/conditions_text.h"
 #include "wording/play_time.h"
 #include "wording/reason_text.h"

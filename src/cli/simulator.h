@@ -47,7 +47,7 @@ class Simulator {
     SectionIdParity parity_ = SectionIdParity::Even;
     int effort_ = 1;  // the planner's budget, times this
     // The four feed slots as the main window holds them between runs.
-    std::array<FeedSlotInput, 4> slots_;
+    std::array<FeedSlotInput, kFeedSlotCount> slots_;
 };
 
 }  // namespace toviran::sim

@@ -10,8 +10,6 @@
 namespace toviran {
 namespace {
 
-constexpr int kMag = Form("マグ");
-
 // Adds a delta to IQ or synchro without wrapping; the clamp after the item brings an
 // out-of-range value (for instance one typed into the parameter window) back in range.
 void AddSaturating(std::int16_t& value, int delta) {
@@ -41,29 +39,40 @@ std::uint8_t ApplyDeltas(MagCore& m, const FeedDelta& delta, const StatArray& ba
     return levelled;
 }
 
+int StageFeedTable(FeedStage stage, int form) {
+    switch (stage) {
+        case FeedStage::First:
+            return kMagFeedTable;
+        case FeedStage::Class:
+            return form == kMagForm ? kMagFeedTable : kClassFeedTable;
+        case FeedStage::Named:
+            break;
+    }
+    return FeedTableNoForForm(form);
+}
+
 // The stage is chosen by the level before the item; the evolution tests use the level
 // after it.
 ItemEffect FeedAndEvolve(MagCore& m, int item, const StatArray& backup, CharacterClass cls,
                          SectionIdParity parity) {
     ItemEffect effect;
-    switch (StageOf(m.level, m.rare)) {
+    const FeedStage stage = StageOf(m.level, m.rare);
+    switch (stage) {
         case FeedStage::First:
-            effect = Feed(m, kMagFeedTable, item, backup);
+            effect = Feed(m, StageFeedTable(stage, m.form), item, backup);
             if (m.level >= kFirstEvolutionLevel)
                 m.form = static_cast<std::int8_t>(FirstEvolutionForm(cls));
             break;
-        case FeedStage::Class:
-            if (m.form == kMag) {
-                effect = Feed(m, kMagFeedTable, item, backup);
-                m.form = static_cast<std::int8_t>(FirstEvolutionForm(cls));
-            } else {
-                effect = Feed(m, kClassFeedTable, item, backup);
-            }
+        case FeedStage::Class: {
+            const bool classFormNow = EvolvesWithNextItem(m);
+            effect = Feed(m, StageFeedTable(stage, m.form), item, backup);
+            if (classFormNow) m.form = static_cast<std::int8_t>(FirstEvolutionForm(cls));
             if (m.level >= kSecondEvolutionLevel)
                 m.form = static_cast<std::int8_t>(SecondEvolutionForm(m.form, m.statLevel));
             break;
+        }
         case FeedStage::Named:
-            if (const int tableNo = FeedTableNoForForm(m.form); tableNo != 0) {
+            if (const int tableNo = StageFeedTable(stage, m.form); tableNo != 0) {
                 m.feedTableNo = static_cast<std::int8_t>(tableNo);
                 effect = Feed(m, tableNo, item, backup);
             }

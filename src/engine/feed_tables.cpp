@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "mag_core.h"
 #include "mag_forms.h"
 
 namespace toviran {
@@ -106,6 +107,20 @@ constexpr FeedTable kTables[kFeedTableCount] = {
       {3, 4, 3, 4, 2, 3}}},
 };
 
+constexpr int kLargestStatDelta = [] {
+    int largest = 0;
+    for (const FeedTable& table : kTables) {
+        for (const FeedDelta& row : table) {
+            for (const int delta : {row.def, row.pow, row.dex, row.mind})
+                largest = std::max(largest, delta < 0 ? -delta : delta);
+        }
+    }
+    return largest;
+}();
+// The carry gives a stat one level at most for an item: a full stat plus any row's delta
+// stays below two levels' worth.
+static_assert(kMostProgress + kLargestStatDelta < 2 * kProgressPerLevel);
+
 constexpr auto kMagNames = [] {
     std::array<std::string_view, kMagFormCount> names{};
     for (std::size_t i = 0; i < names.size(); ++i) names[i] = kMagForms[i].name;
@@ -113,6 +128,10 @@ constexpr auto kMagNames = [] {
 }();
 
 }  // namespace
+
+int LargestStatDelta() {
+    return kLargestStatDelta;
+}
 
 std::span<const std::string_view, kFeedItemCount> FeedItemNames() {
     return kItems;

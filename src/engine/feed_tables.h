@@ -17,6 +17,9 @@ struct FeedDelta {
 };
 using FeedTable = std::array<FeedDelta, kFeedItemCount>;
 
+// The largest change one table row makes to a stat's progress, up or down.
+int LargestStatDelta();
+
 // "モノメイト" ... "スターアトマイザー", in the order of the feed-slot lists.
 std::span<const std::string_view, kFeedItemCount> FeedItemNames();
 // Index 0..10 of an item, or -1 for a name that is not a feed item.

@@ -1,6 +1,7 @@
 #pragma once
 // Feeding one item (table choice, deltas, carry, evolution) and the feeding run.
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -36,13 +37,21 @@ struct FeedSlotInput {
     bool enabled = false;             // the count box's enabled state (slot 1 always)
 };
 
+inline constexpr std::size_t kFeedSlotCount = 4;
+
 struct FeedRequest {
     FeedMode mode = FeedMode::Count;
     // In level mode slot 1's count text is the target level.
-    std::array<FeedSlotInput, 4> feedSlots;
+    std::array<FeedSlotInput, kFeedSlotCount> feedSlots;
     CharacterClass characterClass = CharacterClass::HU;
     SectionIdParity parity = SectionIdParity::Even;
 };
+
+// Whether a press with these inputs feeds slot k's item (k from 0): slot 1 always; slots 2
+// to 4 when enabled, and in count mode only (level mode feeds slot 1's item to the level).
+constexpr bool FeedsSlot(const FeedRequest& r, std::size_t k) {
+    return k == 0 || (r.mode == FeedMode::Count && r.feedSlots[k].enabled);
+}
 
 enum class FeedOutcome { Fed, NothingToFeed, Refused };
 

@@ -17,7 +17,7 @@ const Message kLevelTooHigh{MessageIcon::Information, "Lv200までだよ", "Lv�
                             MessageButtons::Ok};
 
 struct CountPlan {
-    std::array<std::int32_t, 4> counts{};  // c1..c4, 0 for a disabled slot
+    std::array<std::int32_t, kFeedSlotCount> counts{};  // c1..c4, 0 for a disabled slot
     std::int32_t total = 0;
 };
 
@@ -26,7 +26,7 @@ std::optional<CountPlan> PlanCounts(const FeedRequest& r) {
     CountPlan plan;
     std::int64_t total = 0;
     for (std::size_t k = 0; k < r.feedSlots.size(); ++k) {
-        if (k > 0 && !r.feedSlots[k].enabled) continue;
+        if (!FeedsSlot(r, k)) continue;
         const auto count = CountFromText(r.feedSlots[k].countText);
         if (!count) return std::nullopt;
         plan.counts[k] = *count;
@@ -37,18 +37,14 @@ std::optional<CountPlan> PlanCounts(const FeedRequest& r) {
     return plan;
 }
 
-bool SlotEnabled(const FeedRequest& r, std::size_t k) {
-    return k == 0 || r.feedSlots[k].enabled;
-}
-
 // In count mode the current item moves on to the next slot at each slot boundary. Returns
 // the slot now fed, or -1 when it stays.
 int SwitchSlot(MagState& s, const FeedRequest& r, const CountPlan& plan, std::int64_t i) {
     std::int64_t boundary = plan.counts[0];
     const std::string* names[] = {nullptr, &s.FeedName2, &s.FeedName3, &s.FeedName4};
     int switched = -1;
-    for (std::size_t k = 1; k < 4; ++k) {
-        if (SlotEnabled(r, k) && i == boundary + 1) {
+    for (std::size_t k = 1; k < kFeedSlotCount; ++k) {
+        if (FeedsSlot(r, k) && i == boundary + 1) {
             s.FeedName1 = *names[k];
             switched = static_cast<int>(k);
         }
@@ -62,7 +58,7 @@ void RecordSlotForms(MagState& s, const FeedRequest& r, const CountPlan& plan, s
     std::int64_t boundary = 0;
     for (std::size_t k = 0; k < 3; ++k) {
         boundary += plan.counts[k];
-        if (SlotEnabled(r, k) && i == boundary) *forms[k] = s.MagName;
+        if (FeedsSlot(r, k) && i == boundary) *forms[k] = s.MagName;
     }
 }
 
@@ -81,8 +77,8 @@ void えさ履歴(MagState& s, const FeedRequest& r, DisplayObserver& d) {
         append(s.FeedName1, quantity, s.SlotFormName1);
         const std::string* items[] = {nullptr, &s.FeedName2, &s.FeedName3, &s.FeedName4};
         const std::string* forms[] = {nullptr, &s.SlotFormName2, &s.SlotFormName3, &s.MagName};
-        for (std::size_t k = 1; k < 4; ++k) {
-            if (!r.feedSlots[k].enabled) continue;
+        for (std::size_t k = 1; k < kFeedSlotCount; ++k) {
+            if (!FeedsSlot(r, k)) continue;
             s.FeedName1 = *items[k];
             append(s.FeedName1, r.feedSlots[k].countText, *forms[k]);
         }

@@ -7,6 +7,7 @@
 #include <span>
 
 #include "feed_tables.h"
+#include "mag_forms.h"
 #include "mag_state.h"
 #include "types.h"
 
@@ -15,10 +16,10 @@ namespace toviran {
 using StatArray = std::array<std::int16_t, 4>;  // indexed by StatKind: DEF, POW, DEX, MIND
 
 struct MagCore {
-    std::int16_t level = 5;
+    std::int16_t level = kNewMagLevel;
     std::int16_t iq = 0;
     std::int16_t synchro = 40;
-    StatArray statLevel{5, 0, 0, 0};
+    StatArray statLevel{kNewMagLevel, 0, 0, 0};
     StatArray progress{};
     std::int8_t form = 0;  // index into kMagForms, kNoForm for any other name
     std::int8_t feedTableNo = 0;
@@ -53,6 +54,33 @@ constexpr bool IsFinalEvolutionLevel(int level) {
     return level >= kFinalEvolutionLevel && level % kFinalEvolutionStep == 0;
 }
 
+// The evolutions in the order a mag meets them; None for the form none of them gives (マグ).
+enum class Evolution { None, First, Second, Final };
+
+// The lowest level at which an evolution can give its form (0 for None).
+constexpr int EarliestLevelOf(Evolution evolution) {
+    switch (evolution) {
+        case Evolution::First:
+            return kFirstEvolutionLevel;
+        case Evolution::Second:
+            return kSecondEvolutionLevel;
+        case Evolution::Final:
+            return kFinalEvolutionLevel;
+        case Evolution::None:
+            break;
+    }
+    return 0;
+}
+
+// The level of the last evolution judged at or below `level` (0 when none is): a mag fed up to
+// `level` has its form there from this level on.
+constexpr int LastEvolutionLevelAtOrBelow(int level) {
+    if (level >= kFinalEvolutionLevel) return level / kFinalEvolutionStep * kFinalEvolutionStep;
+    if (level >= kSecondEvolutionLevel) return kSecondEvolutionLevel;
+    if (level >= kFirstEvolutionLevel) return kFirstEvolutionLevel;
+    return 0;
+}
+
 // Which table a mag is fed from is decided by its stage, from the level before the item:
 // below 10 table 1 whatever the name; 10 to 34 table 2 (table 1 once more for a マグ,
 // which then takes its class form); from 35, and for a rare mag at any level, the table
@@ -61,11 +89,42 @@ enum class FeedStage { First, Class, Named };
 inline constexpr int kMagFeedTable = 1;
 inline constexpr int kClassFeedTable = 2;
 
+// The levels before the item, [lo, hi), at which a mag that is not rare is at a stage.
+struct LevelRange {
+    int lo = 0;
+    int hi = 0;
+};
+constexpr LevelRange StageLevels(FeedStage stage) {
+    switch (stage) {
+        case FeedStage::First:
+            return {0, kFirstEvolutionLevel};
+        case FeedStage::Class:
+            return {kFirstEvolutionLevel, kSecondEvolutionLevel};
+        case FeedStage::Named:
+            break;
+    }
+    return {kSecondEvolutionLevel, kLevelCap + 1};
+}
+
 constexpr FeedStage StageOf(int level, bool rare) {
     if (rare) return FeedStage::Named;
-    if (level < kFirstEvolutionLevel) return FeedStage::First;
-    return level < kSecondEvolutionLevel ? FeedStage::Class : FeedStage::Named;
+    if (level < StageLevels(FeedStage::First).hi) return FeedStage::First;
+    return level < StageLevels(FeedStage::Class).hi ? FeedStage::Class : FeedStage::Named;
 }
+
+// The table a mag of `form` is fed from at `stage` (0 when no table lists the name).
+int StageFeedTable(FeedStage stage, int form);
+
+// A マグ at level 10 or more (set there in the parameter window) takes its class form with
+// its next item, fed from the マグ's own table.
+constexpr bool EvolvesWithNextItem(const MagCore& m) {
+    return m.form == kMagForm && StageOf(m.level, m.rare) == FeedStage::Class;
+}
+
+// An item gives each stat one level at most (the feed tables are checked for it), so the mag
+// gains at most one level per stat.
+inline constexpr int kMostLevelsPerItem = static_cast<int>(std::tuple_size_v<StatArray>);
+
 // A FO whose DEF level is this or more takes its final form from a column of its own.
 inline constexpr int kFoDefColumnLevel = 45;
 inline constexpr int kIqMax = 200;

@@ -90,4 +90,7 @@ consteval int Form(std::string_view name) {
     return index;
 }
 
+// The form every new mag has until its first evolution.
+inline constexpr int kMagForm = Form("マグ");
+
 }  // namespace toviran

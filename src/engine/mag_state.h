@@ -10,6 +10,8 @@
 namespace toviran {
 
 inline constexpr const char* kHistoryHeading = "マグのえさ履歴♪\r\n";
+// A new mag's level, all of it in DEF.
+inline constexpr std::int16_t kNewMagLevel = 5;
 
 struct MagState {
     std::string HistoryText = kHistoryHeading;
@@ -20,12 +22,12 @@ struct MagState {
     std::string FeedName3 = "モノメイト";
     std::string FeedName4 = "モノメイト";
     std::int32_t FeedCount = 0;
-    std::int16_t Level = 5;
+    std::int16_t Level = kNewMagLevel;
     std::int16_t IQ = 0;
     std::int16_t Synchro = 40;
     std::string MagName = "マグ";
     std::int16_t FeedTableNo = 0;
-    std::int16_t DefLevel = 5;
+    std::int16_t DefLevel = kNewMagLevel;
     std::int16_t DefProgress = 0;
     std::int16_t PowLevel = 0;
     std::int16_t PowProgress = 0;

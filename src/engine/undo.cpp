@@ -61,7 +61,7 @@ void NewMag(MagState& s, DisplayObserver& d) {
     s.Synchro = 40;
     d.Changed(DisplayItem::Synchro, StatKind::Def);
     for (StatKind k : kAllStats) {
-        StatLevel(s, k) = k == StatKind::Def ? 5 : 0;
+        StatLevel(s, k) = k == StatKind::Def ? kNewMagLevel : 0;
         StatProgress(s, k) = 0;
         ShowStat(k, d);
     }

@@ -9,8 +9,6 @@
 namespace toviran::planner {
 namespace {
 
-constexpr int kMag = Form("マグ");
-
 std::vector<RowDelta> RowsOf(const std::set<int>& tables, ItemSet items) {
     std::vector<RowDelta> rows;
     for (const int t : tables) {
@@ -49,9 +47,10 @@ std::set<int> FinalForms(const std::set<int>& before, CharacterClass cls, Sectio
     return forms;
 }
 
+// The tables the forms are fed from at their own names.
 std::set<int> TablesOf(const std::set<int>& forms) {
     std::set<int> tables;
-    for (const int form : forms) tables.insert(FeedTableNoForForm(form));
+    for (const int form : forms) tables.insert(StageFeedTable(FeedStage::Named, form));
     return tables;
 }
 
@@ -91,30 +90,33 @@ std::vector<Phase> PhasesAhead(const Goal& goal, const MagCore& m, CharacterClas
     const int end = goal.level + (goal.needsIqSynchro && !m.rare ? 1 : 0);
     PhaseList list(m.level, end, items);
     if (m.rare) {
-        list.Add(m.level, goal.level, {FeedTableNoForForm(m.form)}, true);
+        list.Add(m.level, goal.level, TablesOf({m.form}), true);
         return list.Take();
     }
     const int level = m.level;
-    list.Add(0, kFirstEvolutionLevel, {kMagFeedTable});
-    const bool magAtClassStage = m.form == kMag && level >= kFirstEvolutionLevel;
-    if (magAtClassStage && level < kSecondEvolutionLevel)
-        list.Add(level, level + 1, {kMagFeedTable}, false, true);
-    list.Add(kFirstEvolutionLevel, kSecondEvolutionLevel, {kClassFeedTable});
+    const LevelRange first = StageLevels(FeedStage::First);
+    list.Add(first.lo, first.hi, {StageFeedTable(FeedStage::First, m.form)});
+    if (EvolvesWithNextItem(m))
+        list.Add(level, level + 1, {StageFeedTable(FeedStage::Class, m.form)}, false, true);
+    const int classForm = FirstEvolutionForm(cls);
+    const LevelRange byClass = StageLevels(FeedStage::Class);
+    list.Add(byClass.lo, byClass.hi, {StageFeedTable(FeedStage::Class, classForm)});
     std::set<int> second{m.form};
     if (level < kSecondEvolutionLevel && goal.secondForm != kNoForm) {
         second = {goal.secondForm};
     } else if (level < kSecondEvolutionLevel) {
-        const bool classFormAhead = level < kFirstEvolutionLevel || m.form == kMag;
-        second = SecondForms(classFormAhead ? FirstEvolutionForm(cls) : m.form);
+        const bool classFormAhead = level < kFirstEvolutionLevel || m.form == kMagForm;
+        second = SecondForms(classFormAhead ? classForm : m.form);
     }
-    list.Add(kSecondEvolutionLevel, kFinalEvolutionLevel, TablesOf(second));
+    const LevelRange named = StageLevels(FeedStage::Named);
+    list.Add(named.lo, kFinalEvolutionLevel, TablesOf(second));
     std::set<int> before = second;
     if (level >= kFinalEvolutionLevel) before = {m.form};
     // An item that gains two levels at once can pass a level of five without the final
     // evolution being judged, so the forms from before may still be fed from after it.
     std::set<int> final = FinalForms(before, cls, parity);
     final.insert(before.begin(), before.end());
-    list.Add(kFinalEvolutionLevel, kLevelCap + 1, TablesOf(final));
+    list.Add(kFinalEvolutionLevel, named.hi, TablesOf(final));
     if (rareGoal)
         list.Add(std::max(level, EarliestUseLevel(goal)), goal.level, {kRareFeedTable}, true);
     return list.Take();

@@ -9,11 +9,6 @@
 namespace toviran::planner {
 namespace {
 
-constexpr int kMag = Form("マグ");
-// An item raises each stat by one level at most, so the mag can cross 35 by up to three
-// levels more than it needs.
-constexpr int kMostLevelsPerItem = 4;
-
 std::string_view Name(int form) {
     return kMagForms[form].name;
 }
@@ -30,29 +25,22 @@ void AddFinalForms(std::vector<int>& forms, int from, CharacterClass cls, Sectio
 
 // The class form whose line decides the second evolution of this mag.
 int SecondLineOf(const MagCore& start, CharacterClass cls) {
-    const bool classFormAhead = start.form == kMag || start.level < kFirstEvolutionLevel;
+    const bool classFormAhead = start.form == kMagForm || start.level < kFirstEvolutionLevel;
     return classFormAhead ? FirstEvolutionForm(cls) : start.form;
 }
 
-// Which of the three evolutions gives `form`: 1 first, 2 second, 3 final, 0 none (マグ).
-int EvolutionGiving(int form, CharacterClass cls, SectionIdParity parity) {
+// Which of the three evolutions gives `form` (None for マグ).
+Evolution EvolutionGiving(int form, CharacterClass cls, SectionIdParity parity) {
     std::vector<int> finals;
     AddFinalForms(finals, kNoForm, cls, parity);
     for (const auto other : {CharacterClass::HU, CharacterClass::RA, CharacterClass::FO}) {
-        if (form == FirstEvolutionForm(other)) return 1;
+        if (form == FirstEvolutionForm(other)) return Evolution::First;
         for (const PdmLevels& pdm : OrderingExamples())
             if (SecondEvolutionForm(FirstEvolutionForm(other), WithPdm(0, pdm)) == form &&
                 form != FirstEvolutionForm(other))
-                return 2;
+                return Evolution::Second;
     }
-    return Contains(finals, form) ? 3 : 0;
-}
-
-int SettleLevel(int level) {
-    if (level >= kFinalEvolutionLevel) return level / kFinalEvolutionStep * kFinalEvolutionStep;
-    if (level >= kSecondEvolutionLevel) return kSecondEvolutionLevel;
-    if (level >= kFirstEvolutionLevel) return kFirstEvolutionLevel;
-    return 0;
+    return Contains(finals, form) ? Evolution::Final : Evolution::None;
 }
 
 void AddOptions(Judgement& j, std::uint16_t orderings, int minDef, int maxDef) {
@@ -92,6 +80,7 @@ Judgement SecondJudgement(int line, int form) {
     j.alreadyHighDef = j.alreadyLowDef;
     AddOptions(j, j.alreadyLowDef, 0, kLevelCap);
     j.before = kSecondEvolutionLevel;
+    // The item that crosses 35 can bring the mag up to three levels past it.
     j.byLevel = kSecondEvolutionLevel + kMostLevelsPerItem - 1;
     return j;
 }
@@ -258,7 +247,7 @@ std::optional<Reason> CheckHeld(const PlanRequest& r, const MagCore& start) {
     const int level = r.target.level;
     const CharacterClass cls = r.characterClass;
     // A class form meets the second evolution at 35, which keeps it only in some cells.
-    const bool classForm = EvolutionGiving(form, cls, r.parity) == 1;
+    const bool classForm = EvolutionGiving(form, cls, r.parity) == Evolution::First;
     if (classForm && start.level < kSecondEvolutionLevel && level >= kSecondEvolutionLevel) {
         bool kept = false;
         for (const PdmLevels& pdm : OrderingExamples())
@@ -296,13 +285,11 @@ std::optional<Reason> CheckFormWindow(const PlanRequest& r, const MagCore& start
         return why;
     }
     if (form == start.form && level == start.level) return std::nullopt;
-    if (form == kMag)
+    if (form == kMagForm)
         return level >= kFirstEvolutionLevel ? std::optional(Why(ReasonKind::MagEvolvesAt10, r))
                                              : std::nullopt;
     if (form != start.form) {
-        constexpr int kFrom[] = {0, kFirstEvolutionLevel, kSecondEvolutionLevel,
-                                 kFinalEvolutionLevel};
-        const int from = kFrom[EvolutionGiving(form, r.characterClass, r.parity)];
+        const int from = EarliestLevelOf(EvolutionGiving(form, r.characterClass, r.parity));
         if (level < from) {
             Reason why = Why(ReasonKind::TooEarly, r);
             why.otherLevel = from;
@@ -348,7 +335,7 @@ std::vector<int> FormsAfterFeeding(const MagCore& start, CharacterClass cls,
                                    SectionIdParity parity) {
     std::vector<int> forms = FormsFedFrom50(start, cls, parity);
     forms.push_back(start.form);
-    if (!start.rare && start.form == kMag && start.level < kSecondEvolutionLevel)
+    if (!start.rare && start.form == kMagForm && start.level < kSecondEvolutionLevel)
         forms.push_back(FirstEvolutionForm(cls));
     return Unique(std::move(forms));
 }
@@ -371,7 +358,7 @@ std::variant<Goal, Reason> MakeGoal(const PlanRequest& r, const MagCore& start) 
     }
     if (auto why = CheckFormWindow(r, start)) return *why;
     if (start.rare) return goal;
-    goal.settleLevel = SettleLevel(goal.level);
+    goal.settleLevel = LastEvolutionLevelAtOrBelow(goal.level);
     if (auto why = CheckBuildForm(goal, r, start)) return *why;
     if (goal.settleLevel >= kFinalEvolutionLevel) {
         goal.last = FinalJudgement(goal.form, goal.settleLevel, r.characterClass, r.parity);

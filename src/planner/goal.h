@@ -97,10 +97,7 @@ inline bool Dead(const Goal& goal, const MagCore& m) {
         m.level < kFinalEvolutionLevel && m.form != goal.secondForm)
         return true;
     if (m.form == goal.form || m.level < goal.settleLevel) return false;
-    // A マグ set to level 10 or more takes its class form with the next item.
-    const bool evolvesNext = m.form == Form("マグ") && !m.rare && m.level >= kFirstEvolutionLevel &&
-                             m.level < kSecondEvolutionLevel;
-    return !evolvesNext;
+    return !EvolvesWithNextItem(m);
 }
 
 // The forms a mag can take from `start` by feeding with this class and parity (not yet

@@ -9,8 +9,8 @@ namespace {
 constexpr int kMostHeld = 4 * kMostProgress;
 // The item that makes the level 200 holds every later stat of that item at 99, so a stat can
 // end up to one item's delta short of its points, the mag up to four of them.
-constexpr int kCapLossPerStat = 50;
-constexpr int kCapLoss = 4 * kCapLossPerStat;
+const int kCapLossPerStat = LargestStatDelta();
+const int kCapLoss = 4 * kCapLossPerStat;
 // The gain and level columns cost next to nothing (a cost of 0 could not be met exactly by a
 // dual solution in doubles); what that adds to the value is taken off again before rounding.
 constexpr double kAuxCost = 1e-8;

@@ -2,12 +2,13 @@
 // From a feeding the searches found to presses of the feed button, and fewer of them.
 #include <vector>
 
+#include "engine/feeding.h"
 #include "planner/plan.h"
 #include "planner/search_space.h"
 
 namespace toviran::planner {
 
-inline constexpr int kSlotsPerPress = 4;
+inline constexpr std::size_t kSlotsPerPress = kFeedSlotCount;
 inline constexpr int kItemsPerPress = kMaxItemsPerRun;
 
 struct Presses {

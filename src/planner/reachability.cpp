@@ -9,7 +9,6 @@
 namespace toviran::planner {
 namespace {
 
-constexpr int kMag = Form("マグ");
 
 // The orderings whose cell gives `form`, as bits.
 template <typename Gives>
@@ -47,8 +46,7 @@ FormReach Special(int form, SectionIdParity parity) {
         }
         const SpecialRequirement& r = info.requirement;
         reach.way = FormReach::Way::Special;
-        reach.fromLevel =
-            std::max({static_cast<int>(MagCore{}.level), r.minLevel, r.statMin * r.statCount});
+        reach.fromLevel = std::max({int{kNewMagLevel}, r.minLevel, r.statMin * r.statCount});
         return reach;
     }
     return {form, false, FormReach::Way::NotByFeeding};
@@ -67,7 +65,7 @@ std::vector<FormReach> ReachableForms(CharacterClass cls, SectionIdParity parity
             all.push_back(Special(form, parity));
         } else if (std::ranges::find(fed, form) == fed.end()) {
             all.push_back({form, false, FormReach::Way::NeverGrows});
-        } else if (form == kMag) {
+        } else if (form == kMagForm) {
             all.push_back({form, true, FormReach::Way::Start, start.level});
         } else if (form == classForm) {
             all.push_back({form, true, FormReach::Way::FirstEvolution, kFirstEvolutionLevel});

@@ -7,9 +7,9 @@
 #include <variant>
 
 #include "cli/command_parser.h"
-#include "cli/plan_script.h"
 #include "cli/simulator.h"
 #include "engine/mag_forms.h"
+#include "plan_script/plan_script.h"
 #include "planner/planner.h"
 
 namespace toviran::sim {

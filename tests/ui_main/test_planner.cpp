@@ -2,9 +2,9 @@
 // desktop services faked and small search budgets.
 #include <QtTest>
 
-#include "cli/plan_script.h"
 #include "engine/mag_forms.h"
 #include "main_window_fixture.h"
+#include "plan_script/plan_script.h"
 #include "planner/planner.h"
 #include "wording/reach_text.h"
 #include "wording/reason_text.h"

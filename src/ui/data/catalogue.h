@@ -14,7 +14,6 @@ struct CatalogEntry {
     std::string_view photonBlast;  // lblBlast, "-" for none
     SupportPattern support;
     std::string_view howToGet;  // lblGet; a second line follows a CR LF
-    int feedTableNo;            // 1..8, the table of the feed-table window
 };
 
 // All entries, in the order of the selection list (the engine's mag-name order).

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 
+#include "engine/feed_tables.h"
 #include "ui/data/catalogue.h"
 #include "ui/data/data_window_font.h"
 #include "ui/list_pick_combo.h"
@@ -156,7 +157,7 @@ void MagCatalogWindow::処理() {
     SetAutoSizedText(lblBlast_, FromView(entry->photonBlast));
     ShowHowToGet(FromView(entry->howToGet));
     ShowSupport(entry->support);
-    EType(entry->feedTableNo);
+    EType(FeedTableNoForName(entry->listName));
 }
 
 void MagCatalogWindow::ShowSupport(SupportPattern pattern) {

@@ -2,6 +2,8 @@
 
 #include <charconv>
 
+#include "engine/mag_core.h"
+
 namespace toviran {
 
 double ProgressBoxFillTwips(std::string_view boxText, double backgroundTwips) {
@@ -9,7 +11,7 @@ double ProgressBoxFillTwips(std::string_view boxText, double backgroundTwips) {
     const auto [end, error] =
         std::from_chars(boxText.data(), boxText.data() + boxText.size(), value);
     if (error != std::errc() || end != boxText.data() + boxText.size() || value <= 0) return 1.0;
-    return static_cast<double>(value) / 100.0 * backgroundTwips;
+    return static_cast<double>(value) / kProgressPerLevel * backgroundTwips;
 }
 
 }  // namespace toviran

@@ -5,8 +5,9 @@
 namespace toviran {
 
 // A box at 0 (or not a number) still shows a 1-twip sliver; any other value fills
-// value / 100 of the bar, computed in double precision. Capturing the mag draws with
-// the main window's single-precision rule instead (BarFillWidth), which leaves 0 empty.
+// value / 100 of the bar (a level's worth of progress), computed in double precision. Capturing the
+// mag draws with the main window's single-precision rule instead (BarFillWidth), which leaves 0
+// empty.
 double ProgressBoxFillTwips(std::string_view boxText, double backgroundTwips);
 
 }  // namespace toviran

@@ -40,14 +40,13 @@ bool InputsHold(const FeedRequest& inputs, const FeedRequest& press) {
     if (inputs.mode != press.mode || inputs.characterClass != press.characterClass ||
         inputs.parity != press.parity)
         return false;
+    // Slots the press does not feed may hold anything.
     for (std::size_t k = 0; k < press.feedSlots.size(); ++k) {
         const FeedSlotInput& a = inputs.feedSlots[k];
         const FeedSlotInput& b = press.feedSlots[k];
-        // Level mode feeds slot 1 only, whatever the other slots hold.
-        if (k > 0 && press.mode == FeedMode::Level) break;
-        if (a.enabled != b.enabled) return false;
-        if (b.enabled &&
-            (a.item != b.item || CountFromText(a.countText) != CountFromText(b.countText)))
+        const bool fed = FeedsSlot(press, k);
+        if (FeedsSlot(inputs, k) != fed) return false;
+        if (fed && (a.item != b.item || CountFromText(a.countText) != CountFromText(b.countText)))
             return false;
     }
     return true;

@@ -2,10 +2,10 @@
 
 #include <bit>
 
-#include "cli/plan_script.h"
 #include "engine/feed_tables.h"
 #include "engine/mag_forms.h"
 #include "engine/rare_evolution.h"
+#include "plan_script/plan_script.h"
 #include "wording/conditions_text.h"
 
 namespace toviran {

@@ -1,7 +1,7 @@
 #pragma once
-// A plan as toviran-sim script lines: the one writer of the script language, beside its
-// reader, so that what the planner window copies and what the simulator prints read back
-// the same.
+// A plan as toviran-sim script lines: the one writer of the script language (toviran-sim
+// holds its reader), so that what the planner window copies and what the simulator prints
+// read back the same.
 #include <string>
 #include <vector>
 

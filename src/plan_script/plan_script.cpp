@@ -1,4 +1,4 @@
-#include "cli/plan_script.h"
+#include "plan_script/plan_script.h"
 
 #include "engine/feed_tables.h"
 #include "engine/mag_forms.h"
