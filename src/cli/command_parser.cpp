@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cli/script_line.h"
+#include "cli/typed_mag_name.h"
 #include "engine/feed_tables.h"
 #include "history/utf8.h"
 
@@ -121,12 +122,13 @@ constexpr std::array<std::string_view, 10> kParameterFields{
     "DEF", "POW", "DEX", "MIND", "DEFP", "POWP", "DEXP", "MINDP", "IQ", "SYNCHRO"};
 
 ParsedLine ParseSet(Args args) {
-    if (!IsMagName(args[0])) return Error(Quoted(args[0]) + "はマグの名前ではありません");
+    const std::optional<std::string> name = CatalogueName(args[0]);
+    if (!name) return Error(Quoted(args[0]) + "はマグの名前ではありません");
     for (std::size_t i = 0; i < kParameterFields.size(); ++i) {
         if (auto error = CheckDigits(kParameterFields[i], args[i + 1])) return *error;
     }
     ParameterInput typed;
-    typed.name = args[0];
+    typed.name = *name;
     for (std::size_t k = 0; k < 4; ++k) {
         typed.levelText[k] = args[1 + k];
         typed.progressText[k] = args[5 + k];
@@ -139,11 +141,12 @@ ParsedLine ParseSet(Args args) {
 ParsedLine ParsePlan(Args args) {
     if (args.size() != 2 && args.size() != 6)
         return Error("plan には FORM LEVEL か FORM LEVEL DEF POW DEX MIND を書きます");
-    if (!IsMagName(args[0])) return Error(Quoted(args[0]) + "はマグの名前ではありません");
+    const std::optional<std::string> form = CatalogueName(args[0]);
+    if (!form) return Error(Quoted(args[0]) + "はマグの名前ではありません");
     constexpr std::string_view kFields[] = {"LEVEL", "DEF", "POW", "DEX", "MIND"};
     for (std::size_t i = 1; i < args.size(); ++i)
         if (auto error = CheckDigits(kFields[i - 1], args[i])) return *error;
-    PlanFeeding plan{args[0], args[1], std::nullopt};
+    PlanFeeding plan{*form, args[1], std::nullopt};
     if (args.size() == 6) plan.statTexts = std::array{args[2], args[3], args[4], args[5]};
     return plan;
 }
@@ -158,7 +161,7 @@ struct CommandSyntax {
 };
 
 constexpr CommandSyntax kCommands[] = {
-    {"class", "HU|RA|FO", 1, 1, ParseClass, "職業を選ぶ"},
+    {"class", "HU|RA|FO", 1, 1, ParseClass, "クラスを選ぶ"},
     {"id", "even|odd", 1, 1, ParseParity, "偶数ID / 奇数ID を選ぶ"},
     {"feed", "ITEM COUNT [ITEM COUNT]...", 2, 8, ParseFeed,
      "個数モード。1～4組（k 組目がスロット k）"},
@@ -174,7 +177,7 @@ constexpr CommandSyntax kCommands[] = {
     {"history", "", 0, 0, ParseHistory, "えさ履歴の行 history を出す"},
     {"save", "PATH", 1, 1, ParseSave, "えさ履歴を CP932 でファイル PATH に保存"},
     {"plan", "FORM LEVEL [DEF POW DEX MIND]", 2, 6, ParsePlan,
-     "今のマグから FORM を LEVEL にする一番少ないえさの与え方を探す（マグは変えない）"},
+     "FORM を LEVEL にする一番少ないえさの与え方を探す"},
 };
 
 std::string Usage(const CommandSyntax& syntax) {
