@@ -98,7 +98,14 @@ string(REPLACE "\n" "\n " license "${license}")
 set(TOVIRAN_LICENSE_BODY " ${license}")
 configure_file(${PROJECT_SOURCE_DIR}/cmake/debian/copyright.in ${TOVIRAN_DEBIAN_DIR}/copyright
                @ONLY)
+# The README links to the manual and its pictures in the source tree's docs/manual; the
+# installed one to the installed manual, found from the documentation folder.
+file(RELATIVE_PATH installed_manual /${TOVIRAN_DOC_DIR} /${TOVIRAN_DATA_DIR}/manual)
+file(READ ${PROJECT_SOURCE_DIR}/README.md readme)
+string(REPLACE "](docs/manual/" "](${installed_manual}/" readme "${readme}")
+file(WRITE ${TOVIRAN_DEBIAN_DIR}/README.md "${readme}")
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/README.md)
 install(FILES ${TOVIRAN_DEBIAN_DIR}/changelog.gz ${TOVIRAN_DEBIAN_DIR}/copyright
-              ${PROJECT_SOURCE_DIR}/README.md
+              ${TOVIRAN_DEBIAN_DIR}/README.md
         DESTINATION ${TOVIRAN_DOC_DIR})
 include(CPack)

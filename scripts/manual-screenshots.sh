@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Renews the pictures of the user manual from the real windows, under Xvfb when no
-# display is at hand. Run after a build (./test or ./run).
+# Renews the pictures of the user manual and the README from the real windows, under Xvfb
+# when no display is at hand. Run after a build (./test or ./run).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cmake --build "$root/build" --target manual_shots >/dev/null

@@ -3,6 +3,7 @@
 #include <QCommandLineParser>
 #include <cstdio>
 #include <string>
+#include <string_view>
 
 #include "toviran_version.h"
 
@@ -38,6 +39,26 @@ constexpr const char* kHelpTail =
     "\n"
     "画面なしでマグを育てるにはバッチシミュレータ toviran-sim を使います。\n";
 
+// The toolkit's own options (Qt 6's, with its X platform's), which the toolkit takes out of
+// the arguments when it starts. Without a display it never starts, so they are known here
+// by name: those that take a value (as the next argument, or after "=") and the others.
+constexpr std::string_view kToolkitOptionsWithValue =
+    " platform platformpluginpath platformtheme plugin qwindowgeometry geometry qwindowicon"
+    " icon qwindowtitle title session style stylesheet display name visual qmljsdebugger ";
+constexpr std::string_view kToolkitFlags = " reverse widgetcount nograb dograb sync testability ";
+
+bool Names(std::string_view names, std::string_view name) {
+    return !name.empty() && names.find(" " + std::string(name) + " ") != std::string_view::npos;
+}
+
+// The option's name without its dashes (Qt takes "-name" and "--name" alike) and without
+// a value given after "=".
+std::string_view ToolkitOptionName(std::string_view arg) {
+    if (!arg.starts_with('-')) return {};
+    arg.remove_prefix(arg.starts_with("--") ? 2 : 1);
+    return arg.substr(0, arg.find('='));
+}
+
 QCommandLineOption OptionOf(const OptionText& text) {
     return QCommandLineOption({QString::fromUtf8(text.shortName), QString::fromUtf8(text.longName)},
                               QString::fromUtf8(text.description));
@@ -57,7 +78,7 @@ std::string HelpText() {
         names.resize(18, ' ');
         text += names + option.description + "\n";
     }
-    return text + kHelpTail;
+    return text + kHelpTail + "\n例:\n  $ toviran --version\n  toviran " + kVersion + "\n";
 }
 
 void Print(std::FILE* stream, const std::string& text) {
@@ -90,7 +111,9 @@ ToolkitArguments::ToolkitArguments(int argc, char** argv, std::string platform)
 
 std::optional<int> AnswerInfoOptions(const QStringList& arguments) {
     QCommandLineParser parser;
-    Parse(parser, arguments);
+    // Without the toolkit's options, whose single-dash names would read as bundles of
+    // letters: "-platformtheme" holds an "h".
+    Parse(parser, WithoutToolkitOptions(arguments));
     if (parser.isSet(QString::fromUtf8(kHelpOption.longName))) {
         Print(stdout, HelpText());
         return kExitOk;
@@ -100,6 +123,21 @@ std::optional<int> AnswerInfoOptions(const QStringList& arguments) {
         return kExitOk;
     }
     return std::nullopt;
+}
+
+QStringList WithoutToolkitOptions(const QStringList& arguments) {
+    QStringList rest;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const std::string arg = arguments[i].toStdString();
+        const std::string_view name = i == 0 ? std::string_view{} : ToolkitOptionName(arg);
+        if (Names(kToolkitFlags, name)) continue;
+        if (Names(kToolkitOptionsWithValue, name)) {
+            if (arg.find('=') == std::string::npos) ++i;  // its value is the next argument
+            continue;
+        }
+        rest << arguments[i];
+    }
+    return rest;
 }
 
 std::optional<int> RejectUnknownArguments(const QStringList& arguments) {

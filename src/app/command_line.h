@@ -18,6 +18,10 @@ std::optional<int> AnswerInfoOptions(const QStringList& arguments);
 // reported on standard error, with the exit status to end with.
 std::optional<int> RejectUnknownArguments(const QStringList& arguments);
 
+// The arguments without the toolkit's own options and their values, for a check of the
+// rest where no display is at hand and so no toolkit takes its options out.
+QStringList WithoutToolkitOptions(const QStringList& arguments);
+
 // The platform named with Qt's -platform (or --platform) option, or empty.
 std::string PlatformArgument(const QStringList& arguments);
 

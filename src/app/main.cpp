@@ -17,6 +17,10 @@ int main(int argc, char* argv[]) {
     const toviran::DisplayChoice display = toviran::ChooseDisplay(
         [](const char* name) { return std::getenv(name); }, toviran::PlatformArgument(arguments));
     if (display == toviran::DisplayChoice::None) {
+        // A mistyped option is the first thing to mend, display or not.
+        if (const auto status =
+                toviran::RejectUnknownArguments(toviran::WithoutToolkitOptions(arguments)))
+            return *status;
         std::fprintf(stderr, "%s\n", toviran::kNoDisplayMessage);
         return 1;
     }

@@ -67,7 +67,7 @@ void FeedTables(std::ostream& out) {
 
 void FirstAndSecond(std::ostream& out) {
     out << "<h2 id=\"" << kFirstId
-        << "\">Lv10：最初の進化</h2>\n<table><tr><th>職業</th><th>マグ →</th></tr>\n";
+        << "\">Lv10：最初の進化</h2>\n<table><tr><th>クラス</th><th>マグ →</th></tr>\n";
     const std::pair<const char*, CharacterClass> classes[] = {
         {"HU", CharacterClass::HU}, {"RA", CharacterClass::RA}, {"FO", CharacterClass::FO}};
     for (auto [label, cls] : classes) {
@@ -78,7 +78,7 @@ void FirstAndSecond(std::ostream& out) {
     out << "</table>\n<h2 id=\"" << kSecondId
         << "\">Lv35：2回目の進化</h2>\n"
            "<p>P・D・M は POW・DEX・MIND "
-           "のレベルです。進化の道は職業ではなく今の名前で決まります。</p>\n"
+           "のレベルです。進化の道はクラスではなく今の名前で決まります。</p>\n"
            "<div class=\"wide\"><table><tr><th>並び</th>";
     const char* classForms[] = {"ヴァルナ", "カルキ", "ヴリトラ"};
     for (const char* f : classForms) out << "<th>" << FormLink(f) << " →</th>";
@@ -98,7 +98,7 @@ void FirstAndSecond(std::ostream& out) {
 void Final(std::ostream& out) {
     out << "<h2 id=\"" << kFinalId
         << "\">Lv50から5の倍数ごと：最終進化</h2>\n"
-           "<p>レベルが50、55、60…と5の倍数になるたびに、その時の職業・ID・並びで決め直されます。"
+           "<p>レベルが50、55、60…と5の倍数になるたびに、その時のクラス・ID・並びで決め直されます。"
            "FO は DEF 45 以上なら ID によらず右端の列です。</p>\n<div "
            "class=\"wide\"><table><tr><th>並び</th>";
     struct Column {

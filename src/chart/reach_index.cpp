@@ -108,7 +108,7 @@ void ReachIndex(std::ostream& out) {
     for (std::size_t i = 0; i < kCharacters.size(); ++i)
         all[i] = planner::ReachableForms(kCharacters[i].cls, kCharacters[i].parity);
     out << "<h2 id=\"" << kReachId << "\">姿ごとのなり方</h2>\n"
-        << "<p>職業とIDごとに、新しいマグからその姿になる道と、表の上でなれる一番低いレベルです。"
+        << "<p>クラスとIDごとに、新しいマグからその姿になる道と、表の上でなれる一番低いレベルです。"
            "えさの与え方によっては、もっと上のレベルでないとなれないこともあります"
            "（TOVIRAN の「えさプランナー」が確かめます）。</p>\n";
     for (int form = 0; form < kMagFormCount; ++form) {

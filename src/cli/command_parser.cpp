@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cli/script_line.h"
+#include "cli/typed_mag_name.h"
 #include "engine/feed_tables.h"
 #include "engine/feeding.h"
 #include "history/utf8.h"
@@ -123,12 +124,13 @@ constexpr std::array<std::string_view, 10> kParameterFields{
     "DEF", "POW", "DEX", "MIND", "DEFP", "POWP", "DEXP", "MINDP", "IQ", "SYNCHRO"};
 
 ParsedLine ParseSet(Args args) {
-    if (!IsMagName(args[0])) return Error(Quoted(args[0]) + "はマグの名前ではありません");
+    const std::optional<std::string> name = CatalogueName(args[0]);
+    if (!name) return Error(Quoted(args[0]) + "はマグの名前ではありません");
     for (std::size_t i = 0; i < kParameterFields.size(); ++i) {
         if (auto error = CheckDigits(kParameterFields[i], args[i + 1])) return *error;
     }
     ParameterInput typed;
-    typed.name = args[0];
+    typed.name = *name;
     for (std::size_t k = 0; k < 4; ++k) {
         typed.levelText[k] = args[1 + k];
         typed.progressText[k] = args[5 + k];
@@ -141,10 +143,11 @@ ParsedLine ParseSet(Args args) {
 ParsedLine ParsePlan(Args args) {
     if (args.size() != 2 && args.size() != 6)
         return Error("plan には FORM LEVEL か FORM LEVEL DEF POW DEX MIND を書きます");
-    if (args[0] != "*" && !IsMagName(args[0]))
-        return Error(Quoted(args[0]) + "はマグの名前でも * でもありません");
+    const std::optional<std::string> form =
+        args[0] == "*" ? std::optional<std::string>("*") : CatalogueName(args[0]);
+    if (!form) return Error(Quoted(args[0]) + "はマグの名前でも * でもありません");
     if (auto error = CheckDigits("LEVEL", args[1])) return *error;
-    PlanFeeding plan{args[0], args[1]};
+    PlanFeeding plan{*form, args[1]};
     constexpr std::string_view kStats[] = {"DEF", "POW", "DEX", "MIND"};
     for (std::size_t k = 0; k + 2 < args.size(); ++k) {
         const auto range = wording::ReadRange(args[k + 2]);
@@ -179,7 +182,7 @@ struct CommandSyntax {
 };
 
 constexpr CommandSyntax kCommands[] = {
-    {"class", "HU|RA|FO", 1, 1, ParseClass, "職業を選ぶ"},
+    {"class", "HU|RA|FO", 1, 1, ParseClass, "クラスを選ぶ"},
     {"id", "even|odd", 1, 1, ParseParity, "偶数ID / 奇数ID を選ぶ"},
     {"feed", "ITEM COUNT [ITEM COUNT]...", 2, 8, ParseFeed,
      "個数モード。1～4組（k 組目がスロット k）"},
@@ -195,8 +198,8 @@ constexpr CommandSyntax kCommands[] = {
     {"history", "", 0, 0, ParseHistory, "えさ履歴の行 history を出す"},
     {"save", "PATH", 1, 1, ParseSave, "えさ履歴を CP932 でファイル PATH に保存"},
     {"plan", "FORM LEVEL [DEF POW DEX MIND]", 2, 6, ParsePlan,
-     "今のマグから FORM を LEVEL にする一番少ないえさの与え方を探す（マグは変えない）"},
-    {"reach", "", 0, 0, ParseReach, "今のマグがまだなれる姿を57行で出す（マグは変えない）"},
+     "FORM を LEVEL にする一番少ないえさの与え方を探す（各能力値は N、N..、..N、N..M、*）"},
+    {"reach", "", 0, 0, ParseReach, "今のマグがまだなれる57の姿を、1行ずつ出す"},
     {"effort", "N", 1, 1, ParseEffort, "この後の plan と reach の探す手間を N 倍にする（1～64）"},
 };
 

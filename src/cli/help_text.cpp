@@ -28,6 +28,7 @@ constexpr std::string_view kIntro =
 
 constexpr std::string_view kLanguageNotes =
     "空行と「#」で始まる行は読み飛ばします。数は半角数字で書きます。\n"
+    "NAME と FORM はマグの57の姿の名前です（マーク３ は マーク3 とも書けます）。\n"
     "\n";
 
 constexpr std::string_view kOutputAndExit =
@@ -36,15 +37,22 @@ constexpr std::string_view kOutputAndExit =
     "                              exclamation、question のどれか。確認はすべて OK）\n"
     "  state name=... undo=0|1     show の答え\n"
     "  history TEXT                history の答え（\\ は \\\\、CR は \\r、LF は \\n）\n"
+    "  plan found items=N presses=K bound=B\n"
+    "                              plan の答え。えさ N 個を「与える」K 回で与える。\n"
+    "                              どう与えても B 個より少なくはならない\n"
+    "  press LINE                  plan found に続く1回分。LINE は台本の行で、feed か\n"
+    "                              feedto が「与える」1回、rare が特殊アイテム\n"
+    "  plan none REASON            与え方がないか見つからなかった。REASON はその理由\n"
     "\n"
     "終了コード:\n"
     "  0  台本を最後まで実行した\n"
     "  2  誤った行があった（その行で止まり、理由を標準エラーに出す）、\n"
     "     台本が読めなかった、またはオプションが誤っていた\n"
     "\n"
-    "例:\n"
+    "例（長い行は、字下げした続きの行に折り返して示します）:\n"
     "  $ printf 'class HU\\nfeed モノメイト 20 ディメイト 10\\nshow\\n' | toviran-sim\n"
-    "  state name=ヴァルナ level=13 iq=49 synchro=76 def=6/50 pow=7/40 dex=0/95 ...\n";
+    "  state name=ヴァルナ level=13 iq=49 synchro=76 def=6/50 pow=7/40 dex=0/95\n"
+    "    mind=0/0 rare=0 colour=255,255,255 undo=1\n";
 
 // The names, a few to a line, so that the full-width text stays within 80 columns.
 std::string NameLines(std::span<const std::string_view> names) {

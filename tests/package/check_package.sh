@@ -2,8 +2,8 @@
 # check_package.sh BUILD_DIR OUT_DIR APP_ID
 # Builds the Debian package from the build tree into OUT_DIR (kept for the lintian test)
 # and checks that it carries the programs, their manual pages, the menu entry and its
-# metadata, the icons, the two pages and Debian's documentation, and that the library
-# dependencies were computed.
+# metadata, the icons, the two pages and Debian's documentation, that the installed README's
+# pictures and links lead to files of the package, and that the library dependencies were computed.
 set -euo pipefail
 build_dir=$1
 out=$2
@@ -31,6 +31,14 @@ for expected in \
     echo "missing from the package: $expected"
     status=1
   fi
+done
+doc=./usr/share/doc/toviran
+readme=$(dpkg-deb --fsys-tarfile "$deb" | tar -xOf - "$doc/README.md")
+targets=$(grep -o '\]([^)#]*' <<<"$readme" | sed 's/^](//' | grep -v '^[a-z]*:' || true)
+grep -q '\.png$' <<<"$targets" || { echo "the installed README shows no picture"; status=1; }
+for target in $targets; do
+  path=$(realpath -m --relative-to=/ "/$doc/$target")
+  grep -qx "./$path" <<<"$files" || { echo "the installed README's $target is not in the package"; status=1; }
 done
 depends=$(dpkg-deb -f "$deb" Depends)
 for dep in 'libqt6widgets6 (>=' 'libc6 (>=' fonts-ipafont-gothic fonts-motoya-l-maruberi \

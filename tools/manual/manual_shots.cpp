@@ -1,7 +1,7 @@
-// Takes the user manual's pictures from the real windows: a mag is fed, then the history,
-// the timer, the mag data windows, the feed planner (searching for a final form, then
-// with its plan) and the parameter window are opened through the menu, as a user would,
-// and each window is saved as a PNG. Usage: manual_shots <folder>
+// Takes the pictures of the user manual and the README from the real windows: a mag is
+// fed, then the history, the timer, the mag data windows, the feed planner (searching for a
+// final form, then with its plan) and the parameter window are opened through the menu, as
+// a user would, and each window is saved as a PNG. Usage: manual_shots <folder>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>

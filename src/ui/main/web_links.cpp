@@ -18,10 +18,11 @@ constexpr std::array<WebLink, 2> kWebLinks{{
 }};
 
 // How far above the program's folder the pages are looked for: an installed program
-// lies in bin/ next to share/, a built one in build/src/app/ below the source tree.
+// lies in bin/ next to share/, a built one in build/src/app/ below build/share/.
 constexpr int kSearchLevels = 4;
-// Where the pages lie under such a folder: installed or generated, and in the sources.
-constexpr std::array<std::string_view, 2> kPageFolders{"share/toviran", "docs"};
+// Where the pages lie under such a folder, installed or built alike. The manual in the
+// sources is not opened: its link to the chart, which the build makes, would lead nowhere.
+constexpr std::string_view kPageFolder = "share/toviran";
 
 bool IsFile(const fs::path& p) {
     std::error_code ignored;
@@ -41,10 +42,8 @@ std::span<const WebLink, 2> WebLinks() {
 std::optional<fs::path> FindPage(const fs::path& programDir, std::string_view pageFile) {
     fs::path dir = programDir;
     for (int level = 0; level < kSearchLevels; ++level) {
-        for (std::string_view folder : kPageFolders) {
-            const fs::path candidate = dir / folder / pageFile;
-            if (IsFile(candidate)) return candidate.lexically_normal();
-        }
+        const fs::path candidate = dir / kPageFolder / pageFile;
+        if (IsFile(candidate)) return candidate.lexically_normal();
         if (!dir.has_relative_path()) break;  // reached the root
         dir = dir.parent_path();
     }

@@ -19,8 +19,8 @@ struct WebLink {
 // mnuLink1, mnuLink2.
 std::span<const WebLink, 2> WebLinks();
 
-// The page's file: in share/toviran (installed, or generated in the build folder) or in
-// the source tree's docs folder, whichever lies nearest above the program's folder.
+// The page's file in share/toviran, installed or in the build folder, nearest above the
+// program's folder.
 std::optional<std::filesystem::path> FindPage(const std::filesystem::path& programDir,
                                               std::string_view pageFile);
 

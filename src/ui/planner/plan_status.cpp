@@ -53,7 +53,7 @@ StatusLine FollowStatus(const planner::PlanRequest& request, const planner::Plan
 
 StatusLine StaleStatus(const planner::PlanRequest& request, bool classOrIdDiffers) {
     if (classOrIdDiffers)
-        return {"メイン画面の職業とIDが、このプランの" +
+        return {"メイン画面のクラスとIDが、このプランの" +
                 ClassAndIdText(request.characterClass, request.parity) + "と違います。"};
     return {"表のプランは上の条件のものです。今の入力とは違うので、セットできません。"};
 }

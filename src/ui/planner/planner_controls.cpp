@@ -89,7 +89,7 @@ class Builder {
         auto* box = new QGroupBox(Text("目標"));
         auto* grid = new QGridLayout(box);
         c_.cmbForm = Named(new QComboBox, "cmbForm",
-                           "なりたい姿。灰色の姿は、今の職業とIDではえさで育ちません");
+                           "なりたい姿。灰色の姿は、今のクラスとIDではえさで育ちません");
         c_.cmbForm->setMaxVisibleItems(20);
         c_.txtLevel = NumberBox("txtLevel", "",
                                 "目標のレベル。姿を選ぶと、その姿になれる一番低いレベルが入ります");
@@ -141,7 +141,7 @@ class Builder {
         c_.optFromNew = Named(new QRadioButton(Text("新しいマグから")), "optFromNew",
                               "Lv5の新しいマグから育てます");
         c_.optFromCurrent->setChecked(true);
-        c_.lblClass = Named(new QLabel, "lblClass", "職業とIDはメイン画面で選んだものを使います");
+        c_.lblClass = Named(new QLabel, "lblClass", "クラスとIDはメイン画面で選んだものを使います");
         row->addWidget(c_.optFromCurrent);
         row->addWidget(c_.optFromNew);
         row->addStretch();
