@@ -1,7 +1,9 @@
 #include "ui/main/main_builder.h"
 
+#include <QAbstractItemView>
 #include <QButtonGroup>
 #include <QMenuBar>
+#include <QScrollBar>
 #include <algorithm>
 
 #include "engine/feed_tables.h"
@@ -16,6 +18,13 @@ namespace {
 
 QString Text(const char* utf8) {
     return utf8 ? QString::fromUtf8(utf8) : QString();
+}
+
+// The list that drops down shows whole names, however narrow the box's design makes it.
+void WidenDropDown(QComboBox& combo) {
+    QAbstractItemView& list = *combo.view();
+    list.setMinimumWidth(list.sizeHintForColumn(0) + 2 * list.frameWidth() +
+                         list.verticalScrollBar()->sizeHint().width());
 }
 
 QRect Pixels(const TwipsBox& b) {
@@ -243,6 +252,7 @@ class Builder {
                       Pixels({d.countLeft, d.countTop, kCountSize.width, kCountSize.height}),
                       kCountTooltip);
             SetBackground(*slot.count, d.colour);
+            slot.count->setAccessibleName(QString::fromStdString(CountBoxName(i, false)));
             slot.plus = SmallButton(d.plus, "+", d.countLeft + kPlusOffset, d.countTop,
                                     kPlusTooltip, buttonFont);
             slot.minus = SmallButton(d.minus, "-", d.countLeft + kPlusOffset,
@@ -270,6 +280,7 @@ class Builder {
         }
         combo.setCurrentIndex(-1);
         combo.setEditText(QString::fromUtf8(FeedItemNames()[0].data()));
+        WidenDropDown(combo);
     }
 
     QPushButton* SmallButton(const char* name, const char* caption, int left, int top,
@@ -294,6 +305,7 @@ class Builder {
              : name == "cmdExit" ? c_.cmdExit
                                  : c_.cmdTimer) = button;
         }
+        c_.cmdUndo->setAccessibleName(Text(kUndoName));
         c_.chkRenzoku = Place(new QCheckBox(Text(kRenzokuCaption), c_.client), "chkRenzoku",
                               Pixels(kRenzokuBox), kRenzokuTooltip);
         SetTextColour(*c_.chkRenzoku, kWhite);
@@ -313,6 +325,7 @@ class Builder {
         }
         c_.cmbAwake->setCurrentIndex(-1);
         c_.cmbAwake->setEditText(Text(kAwakeCaption));
+        WidenDropDown(*c_.cmbAwake);
     }
 
     void BuildHiddenChecks() {
