@@ -4,6 +4,7 @@
 
 #include "engine/mag_forms.h"
 #include "engine/rare_evolution.h"
+#include "ui/phrase_label.h"
 
 namespace toviran {
 namespace {
@@ -59,7 +60,8 @@ void ShowPickedReach(QComboBox& list, QLabel& note, const planner::FormReach& re
         }
     }
     list.setPalette(palette);
-    note.setText(reach.reachable ? QString() : QString::fromStdString(reach.how));
+    ShowPhrases(note, reach.reachable ? QString() : QString::fromStdString(reach.how),
+                QStringLiteral("姿の説明"));
     note.setVisible(!reach.reachable);
 }
 
