@@ -8,6 +8,8 @@ namespace toviran {
 namespace {
 
 constexpr QChar kWordJoiner(0x2060);
+// The toolkit breaks lines at every space, joiner or not.
+constexpr QChar kNoBreakSpace(0x00A0);
 
 bool EndsPhrase(QChar c) {
     return QStringLiteral("、。，．！？：；）」』】\n").contains(c);
@@ -23,7 +25,7 @@ QString KeepPhrasesWhole(const QString& text) {
     QString kept;
     kept.reserve(text.size() * 2);
     for (qsizetype i = 0; i < text.size(); ++i) {
-        kept += text[i];
+        kept += text[i] == QLatin1Char(' ') ? kNoBreakSpace : text[i];
         if (i + 1 == text.size() || text[i].isHighSurrogate()) continue;
         if (!EndsPhrase(text[i]) && !StartsPhrase(text[i + 1])) kept += kWordJoiner;
     }
@@ -31,7 +33,7 @@ QString KeepPhrasesWhole(const QString& text) {
 }
 
 QString WithoutJoiners(QString text) {
-    return text.remove(kWordJoiner);
+    return text.remove(kWordJoiner).replace(kNoBreakSpace, QLatin1Char(' '));
 }
 
 QString BreakBetweenPhrases(const QString& text, const QFont& font, int width) {

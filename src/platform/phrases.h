@@ -9,11 +9,12 @@ class QFont;
 
 namespace toviran {
 
-// `text` with an invisible word joiner (U+2060) between the characters of each phrase, so
-// that a word-wrapping label breaks it only between phrases.
+// `text` with an invisible word joiner (U+2060) between the characters of each phrase and
+// its spaces made no-break spaces, so that a word-wrapping label breaks it only between
+// phrases.
 QString KeepPhrasesWhole(const QString& text);
 
-// `text` without the word joiners.
+// `text` as it was before KeepPhrasesWhole.
 QString WithoutJoiners(QString text);
 
 // `text` with line breaks of its own between phrases, so that no line is wider than
