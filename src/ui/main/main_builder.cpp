@@ -1,9 +1,7 @@
 #include "ui/main/main_builder.h"
 
-#include <QAbstractItemView>
 #include <QButtonGroup>
 #include <QMenuBar>
-#include <QScrollBar>
 #include <algorithm>
 
 #include "engine/feed_tables.h"
@@ -12,19 +10,13 @@
 #include "ui/main/main_design.h"
 #include "ui/safe_paste.h"
 #include "ui/twips.h"
+#include "ui/whole_names_combo.h"
 
 namespace toviran {
 namespace {
 
 QString Text(const char* utf8) {
     return utf8 ? QString::fromUtf8(utf8) : QString();
-}
-
-// The list that drops down shows whole names, however narrow the box's design makes it.
-void WidenDropDown(QComboBox& combo) {
-    QAbstractItemView& list = *combo.view();
-    list.setMinimumWidth(list.sizeHintForColumn(0) + 2 * list.frameWidth() +
-                         list.verticalScrollBar()->sizeHint().width());
 }
 
 QRect Pixels(const TwipsBox& b) {
@@ -243,7 +235,7 @@ class Builder {
                 d.checkTooltip);
             SetTextColour(*slot.check, kWhite);
             slot.item = Place(
-                new QComboBox(c_.client), d.combo,
+                new WholeNamesComboBox(c_.client), d.combo,
                 Pixels({kSlotComboLeft, d.checkTop, kSlotComboSize.width, kSlotComboSize.height}),
                 d.comboTooltip);
             FillItemList(*slot.item, itemFont, d.colour);
@@ -280,7 +272,6 @@ class Builder {
         }
         combo.setCurrentIndex(-1);
         combo.setEditText(QString::fromUtf8(FeedItemNames()[0].data()));
-        WidenDropDown(combo);
     }
 
     QPushButton* SmallButton(const char* name, const char* caption, int left, int top,
@@ -313,7 +304,9 @@ class Builder {
     }
 
     void BuildAwake() {
-        c_.cmbAwake = Place(new QComboBox(c_.client), "cmbAwake", Pixels(kAwakeBox), kAwakeTooltip);
+        // The box's size is the design's: only the list that drops down is widened.
+        c_.cmbAwake =
+            Place(new WholeNamesComboBox(c_.client), "cmbAwake", Pixels(kAwakeBox), kAwakeTooltip);
         c_.cmbAwake->setEditable(true);
         c_.cmbAwake->setInsertPolicy(QComboBox::NoInsert);
         GuardPaste(*c_.cmbAwake);
@@ -325,7 +318,6 @@ class Builder {
         }
         c_.cmbAwake->setCurrentIndex(-1);
         c_.cmbAwake->setEditText(Text(kAwakeCaption));
-        WidenDropDown(*c_.cmbAwake);
     }
 
     void BuildHiddenChecks() {
