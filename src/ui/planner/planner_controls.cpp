@@ -93,8 +93,8 @@ class Builder {
         UseFormListView(*c_.cmbForm);
         c_.txtLevel = NumberBox("txtLevel", "",
                                 "目標のレベル。姿を選ぶと、その姿になれる一番低いレベルが入ります");
-        // The notes are shown only while they say something: an empty label would be read
-        // out by the name of the box around it.
+        // The notes show only while they say something; empty, they keep names of their own,
+        // or a screen reader would call them by the caption of the box around them.
         c_.lblLevelNote = Named(new QLabel, "lblLevelNote");
         c_.lblLevelNote->hide();
         c_.lblFormNote = Named(new QLabel, "lblFormNote");
