@@ -14,6 +14,7 @@
 #include <array>
 
 #include "platform/file_list_room.h"
+#include "platform/phrases.h"
 
 namespace toviran {
 namespace {
@@ -42,6 +43,10 @@ QWidget* BoxParent(QWidget* mainWindow) {
     if (QWidget* modal = QApplication::activeModalWidget()) return modal;
     return mainWindow != nullptr ? mainWindow : QApplication::activeWindow();
 }
+
+// Lines of a box stay this many full-width characters wide at most: narrow enough that the
+// box never wraps them again itself, which would break them inside a word.
+constexpr int kBoxLineCharacters = 30;
 
 // A box sizes itself to its text; a short text under a long title would leave the window
 // manager no room for the title, which it then cuts short.
@@ -93,8 +98,10 @@ bool QtMessageBoxes::Show(const Message& message) {
 bool QtMessageBoxes::ShowOver(QWidget* window, const Message& message) {
     const QString title =
         message.title.empty() ? QString::fromUtf8(kAppTitle) : Utf8(message.title);
-    QMessageBox box(kIcons[static_cast<std::size_t>(message.icon)], title, Utf8(message.text),
+    QMessageBox box(kIcons[static_cast<std::size_t>(message.icon)], title, QString(),
                     QMessageBox::Ok, window);
+    const int lineWidth = box.fontMetrics().horizontalAdvance(QChar(0x3042)) * kBoxLineCharacters;
+    box.setText(BreakBetweenPhrases(Utf8(message.text), box.font(), lineWidth));
     if (message.buttons == MessageButtons::OkCancel) {
         box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
     }

@@ -2,54 +2,23 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QTimer>
+#include <QScreen>
 
 #include "ui/data/mag_catalog_window.h"
 #include "ui/main/menu_box_link.h"
 #include "ui/main/side_windows.h"
 #include "ui/twips.h"
+#include "ui/window_place.h"
 
 namespace toviran {
-namespace {
-
-// A new catalogue's frame is looked for every 50 ms, for two seconds at most: a window
-// drag after that never re-places the windows behind the drag's back.
-constexpr int kFramePollMilliseconds = 50;
-constexpr int kMaxFramePolls = 40;
-
-// The window's frame around its inside; none while the toolkit does not know it.
-QMargins FrameMargins(const QWidget& window) {
-    const QRect frame = window.frameGeometry();
-    const QRect inside = window.geometry();
-    return {inside.left() - frame.left(), inside.top() - frame.top(),
-            frame.right() - inside.right(), frame.bottom() - inside.bottom()};
-}
-
-// A window whose frame the toolkit does not know yet is taken to get the main window's.
-QMargins FrameOr(const QWidget& window, const QWidget& main) {
-    const QMargins margins = FrameMargins(window);
-    return margins.isNull() ? FrameMargins(main) : margins;
-}
-
-// Puts the window's frame at `frameTopLeft` by placing its inside: moving a window by its
-// frame goes wrong when the window manager frames it late, or when the toolkit never
-// learns of the frame at all (as happens to a window shown again soon after).
-void PlaceFrame(QWidget& window, QPoint frameTopLeft, const QMargins& frame) {
-    window.setGeometry(QRect(frameTopLeft + QPoint(frame.left(), frame.top()), window.size()));
-}
-
-}  // namespace
+namespace {}  // namespace
 
 MagDataWindows::MagDataWindows(const MagState& state, const MagDataControls& controls,
                                QObject* parent)
-    : QObject(parent), state_(state), controls_(controls) {
+    : QObject(parent), state_(state), controls_(controls), frameWait_(new FrameWait(this)) {
     // The menu entry and the catalogue's close box both switch the windows through chkMag.
     LinkMenuToHiddenBox(controls_.mnuMag, controls_.chkMag, this,
                         [this] { マグ特性ウインドウの表示(); });
-    frameWait_.setInterval(kFramePollMilliseconds);
-    connect(&frameWait_, &QTimer::timeout, this, [this] {
-        if (PlaceOnceFramed() || ++framePolls_ >= kMaxFramePolls) frameWait_.stop();
-    });
 }
 
 void MagDataWindows::マグ特性ウインドウの表示() {
@@ -68,28 +37,29 @@ void MagDataWindows::Open() {
     Catalogue().show();
     // A window manager frames the catalogue only some time after it is shown; both windows
     // are placed again once the frame is known, in case it differs from the main window's.
-    framePolls_ = 0;
-    if (!PlaceOnceFramed()) frameWait_.start();
+    frameWait_->Start(Catalogue(), [this] { Place(); });
     // The main window keeps the focus: the data windows are for looking, not typing.
     main.show();
     main.raise();
     main.activateWindow();
 }
 
+// Where the screen's edge leaves room, each window is moved onto it: the feed table still
+// touches the catalogue.
 void MagDataWindows::Place() {
     const QWidget& main = *controls_.mainWindow;
+    const QRect screen = main.screen()->availableGeometry();
     MagCatalogWindow& catalogue = Catalogue();
     const QMargins frame = FrameOr(catalogue, main);
-    PlaceFrame(catalogue, CatalogueTopLeft(main.frameGeometry()), frame);
-    const int catalogueHeight = catalogue.height() + frame.top() + frame.bottom();
-    PlaceFrame(FeedTable(), FeedTableTopLeft(main.frameGeometry(), catalogueHeight),
-               FrameOr(FeedTable(), main));
-}
-
-bool MagDataWindows::PlaceOnceFramed() {
-    if (catalogue_ == nullptr) return true;
-    Place();
-    return !FrameMargins(*catalogue_).isNull();
+    const QRect catalogueFrame = OnScreen(
+        QRect(CatalogueTopLeft(main.frameGeometry()), catalogue.size().grownBy(frame)), screen);
+    PlaceFrame(catalogue, catalogueFrame, frame);
+    QWidget& feedTable = FeedTable();
+    const QMargins tableFrame = FrameOr(feedTable, main);
+    const QPoint under(catalogueFrame.left(), catalogueFrame.top() + catalogueFrame.height());
+    PlaceFrame(feedTable, OnScreen(QRect(under, feedTable.size().grownBy(tableFrame)), screen),
+               tableFrame);
+    if (placed_) placed_();
 }
 
 MagCatalogWindow& MagDataWindows::Catalogue() {
@@ -131,7 +101,7 @@ QRect MagDataWindows::Area() const {
 }
 
 void MagDataWindows::Unload() {
-    frameWait_.stop();
+    frameWait_->Stop();
     MagCatalogWindow* catalogue = catalogue_;
     catalogue_ = nullptr;  // closing runs the check box handler again, which must see it gone
     if (catalogue == nullptr) return;

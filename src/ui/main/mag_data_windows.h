@@ -6,7 +6,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QRect>
-#include <QTimer>
+#include <functional>
 
 #include "engine/mag_state.h"
 
@@ -16,6 +16,7 @@ class QWidget;
 
 namespace toviran {
 
+class FrameWait;
 class MagCatalogWindow;
 
 struct MagDataControls {
@@ -44,18 +45,20 @@ class MagDataWindows final : public QObject {
     // Where both windows stand (screen pixels, outer frames) when open, or would stand.
     QRect Area() const;
 
+    // `handler` runs each time the windows have been placed, when they open and again once
+    // the window manager has framed them.
+    void OnPlaced(std::function<void()> handler) { placed_ = std::move(handler); }
+
   private:
     void Open();
     // The catalogue right of the main window with the tops aligned, the feed table under it.
     void Place();
-    // Places both windows; false while the catalogue's frame is not known yet.
-    bool PlaceOnceFramed();
 
     const MagState& state_;
     MagDataControls controls_;
     QPointer<MagCatalogWindow> catalogue_;
-    QTimer frameWait_;  // looks for a freshly opened catalogue's frame (see Open)
-    int framePolls_ = 0;
+    FrameWait* frameWait_;  // places a freshly opened catalogue again once it is framed
+    std::function<void()> placed_;
 };
 
 }  // namespace toviran

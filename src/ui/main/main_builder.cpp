@@ -10,6 +10,7 @@
 #include "ui/main/main_design.h"
 #include "ui/safe_paste.h"
 #include "ui/twips.h"
+#include "ui/whole_names_combo.h"
 
 namespace toviran {
 namespace {
@@ -234,7 +235,7 @@ class Builder {
                 d.checkTooltip);
             SetTextColour(*slot.check, kWhite);
             slot.item = Place(
-                new QComboBox(c_.client), d.combo,
+                new WholeNamesComboBox(c_.client), d.combo,
                 Pixels({kSlotComboLeft, d.checkTop, kSlotComboSize.width, kSlotComboSize.height}),
                 d.comboTooltip);
             FillItemList(*slot.item, itemFont, d.colour);
@@ -243,6 +244,7 @@ class Builder {
                       Pixels({d.countLeft, d.countTop, kCountSize.width, kCountSize.height}),
                       kCountTooltip);
             SetBackground(*slot.count, d.colour);
+            slot.count->setAccessibleName(QString::fromStdString(CountBoxName(i, false)));
             slot.plus = SmallButton(d.plus, "+", d.countLeft + kPlusOffset, d.countTop,
                                     kPlusTooltip, buttonFont);
             slot.minus = SmallButton(d.minus, "-", d.countLeft + kPlusOffset,
@@ -294,6 +296,7 @@ class Builder {
              : name == "cmdExit" ? c_.cmdExit
                                  : c_.cmdTimer) = button;
         }
+        c_.cmdUndo->setAccessibleName(Text(kUndoName));
         c_.chkRenzoku = Place(new QCheckBox(Text(kRenzokuCaption), c_.client), "chkRenzoku",
                               Pixels(kRenzokuBox), kRenzokuTooltip);
         SetTextColour(*c_.chkRenzoku, kWhite);
@@ -301,7 +304,9 @@ class Builder {
     }
 
     void BuildAwake() {
-        c_.cmbAwake = Place(new QComboBox(c_.client), "cmbAwake", Pixels(kAwakeBox), kAwakeTooltip);
+        // The box's size is the design's: only the list that drops down is widened.
+        c_.cmbAwake =
+            Place(new WholeNamesComboBox(c_.client), "cmbAwake", Pixels(kAwakeBox), kAwakeTooltip);
         c_.cmbAwake->setEditable(true);
         c_.cmbAwake->setInsertPolicy(QComboBox::NoInsert);
         GuardPaste(*c_.cmbAwake);

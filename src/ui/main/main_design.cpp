@@ -248,7 +248,7 @@ constexpr std::array<HiddenCheckDesign, 4> kHiddenChecks{{
     {"chkTimer", "えさ時計(&T)", "200秒を計測します。やっぱり必要みたい＾＾"},
     {"chkMag", "マグ特性(&M)", "マグの特徴を見ておこう！＞∇＜/"},
     {"chkRireki", "えさ履歴(&E)", "何を食べたのか一目瞭然！"},
-    {"chkPlanner", "えさプランナー(&P)", "目標のマグへの一番の近道を探します"},
+    {"chkPlanner", "えさプランナー(&L)", "目標のマグへの一番の近道を探します"},
 }};
 
 }  // namespace
@@ -273,6 +273,11 @@ std::span<const SlotDesign, 4> SlotDesigns() {
 }
 std::span<const HiddenCheckDesign, 4> HiddenCheckDesigns() {
     return kHiddenChecks;
+}
+
+std::string CountBoxName(std::size_t slot, bool levelMode) {
+    if (levelMode && slot == 0) return "目標のレベル";
+    return "えさ" + std::to_string(slot + 1) + "の個数";
 }
 
 }  // namespace toviran

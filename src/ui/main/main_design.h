@@ -4,6 +4,7 @@
 #include <array>
 #include <optional>
 #include <span>
+#include <string>
 
 #include "engine/types.h"
 
@@ -128,6 +129,12 @@ inline constexpr const char* kPlusTooltip = "直接入力したほうが速い�
 inline constexpr const char* kMinusTooltip = "地道に1個づつ減らしていくんだね…";
 inline constexpr const char* kDragTooltip =
     "マウス：右クリックでクイックメニュー、左ドラッグで移動";
+
+// What a screen reader calls the controls whose captions say nothing alone: a slot's count
+// box (in level mode slot 1's box holds the target level) and the undo button, whose
+// caption is the sign Π.
+std::string CountBoxName(std::size_t slot, bool levelMode);
+inline constexpr const char* kUndoName = "アンドゥ";
 
 // The hidden check boxes that hold the side windows' on/off state.
 struct HiddenCheckDesign {

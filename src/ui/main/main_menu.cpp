@@ -34,7 +34,7 @@ const std::array<MenuDesign, 20> kMenuDesign{{
     {Kind::CheckEntry, "mnuMag", "マグデータ(&M)", "Ctrl+M", nullptr, &M::mnuMag},
     {Kind::CheckEntry, "mnuTimer", "マグえさタイマー(&T)", "Ctrl+T", nullptr, &M::mnuTimer},
     {Kind::Separator, "mnuSep5", "", nullptr, nullptr, &M::mnuSep5},
-    {Kind::CheckEntry, "mnuPlanner", "えさプランナー(&P)", "Ctrl+P", nullptr, &M::mnuPlanner},
+    {Kind::CheckEntry, "mnuPlanner", "えさプランナー(&L)", "Ctrl+P", nullptr, &M::mnuPlanner},
     {Kind::Menu, "mnuHelp", "ヘルプ(&H)", nullptr, &M::mnuHelp},
     {Kind::Entry, "mnuVersion", "バージョン情報(&A)...", nullptr, nullptr, &M::mnuVersion},
     {Kind::Submenu, "mnuHome", "ウェブサイトを開く[IE]", nullptr, &M::mnuHome},

@@ -18,6 +18,7 @@
 #include "ui/main/side_windows_minimize.h"
 #include "ui/main/slot_rotation.h"
 #include "ui/parameter/open_parameter_window.h"
+#include "ui/window_place.h"
 
 namespace toviran {
 namespace {
@@ -78,7 +79,8 @@ frmMain::frmMain(MagState& state, Platform& platform, QWidget* parent)
       state_(state),
       platform_(platform),
       txtRireki_(*this),
-      saver_(platform.fileDialog, platform.messages) {
+      saver_(platform.fileDialog, platform.messages),
+      rirekiFrameWait_(new FrameWait(this)) {
     state_ = MagState{};  // Form_Load
     // Before any combo box exists, so that it is guarded from the start.
     new ComboWheelGuard(this);
@@ -131,8 +133,9 @@ void frmMain::ConnectHandlers() {
     connect(c_.menu.mnuSave, &QAction::triggered, this, [this] { mnuSave_Click(); });
     connect(c_.chkRireki, &QCheckBox::stateChanged, this, [this] { chkRireki_Click(); });
     connect(c_.menu.mnuEsaRireki, &QAction::triggered, this, [this] { mnuEsaRireki_Click(); });
-    connect(c_.menu.mnuFormat, &QAction::triggered, this,
-            [this] { OpenParameterWindow(*this, state_, platform_.messages, *this); });
+    connect(c_.menu.mnuFormat, &QAction::triggered, this, [this] {
+        OpenParameterWindow(*this, state_, platform_.messages, *this, OpenRireki());
+    });
 }
 
 void frmMain::ConnectSlot(std::size_t index) {
@@ -215,6 +218,14 @@ void frmMain::SetSlotItem(std::size_t slot, const std::string& item) {
     combo->lineEdit()->setCursorPosition(0);
 }
 
+void frmMain::OnMagChanged(QObject& context, std::function<void()> handler) {
+    connect(this, &frmMain::MagChanged, &context, std::move(handler));
+}
+
+void frmMain::OnClassOrIdChanged(QObject& context, std::function<void()> handler) {
+    connect(this, &frmMain::ClassOrIdChanged, &context, std::move(handler));
+}
+
 void frmMain::cmdTake_Click() {
     RunFeeding(state_, CurrentFeedRequest(), platform_.messages, *this);
 }
@@ -234,7 +245,7 @@ void frmMain::lblMag_Click() {
 }
 
 void frmMain::mnuNew_Click() {
-    NewMag(state_, *this);
+    toviran::NewMag(state_, *this);
 }
 
 void frmMain::mnuSave_Click() {
@@ -271,6 +282,8 @@ void frmMain::SetMode(FeedMode mode) {
         chk2->setEnabled(true);
     }
     for (QWidget* w : LevelModeHidden(c_)) w->setHidden(mode == FeedMode::Level);
+    c_.feedSlots[0].count->setAccessibleName(
+        QString::fromStdString(CountBoxName(0, mode == FeedMode::Level)));
 }
 
 void frmMain::Changed(DisplayItem item, StatKind stat) {
@@ -348,12 +361,27 @@ void frmMain::UnloadRireki() {
     window->deleteLater();  // it may be the window whose close event is running
 }
 
+// The history window directly under the main window, as far as the screen has room.
+void frmMain::PlaceRireki() {
+    if (!rireki_) return;
+    const QMargins frame = FrameOr(*rireki_, *this);
+    const QRect main = frameGeometry();
+    const QRect place(QPoint(main.left(), main.top() + main.height()),
+                      rireki_->size().grownBy(frame));
+    PlaceFrame(*rireki_, OnScreen(place, screen()->availableGeometry()), frame);
+}
+
+std::vector<QRect> frmMain::OpenRireki() const {
+    if (!rireki_ || !rireki_->isVisible()) return {};
+    return {rireki_->frameGeometry()};
+}
+
 void frmMain::えさ履歴ウインドウの表示() {
     if (c_.chkRireki->checkState() == Qt::Checked) {
         frmRireki* window = RirekiWindow();
-        const QRect main = frameGeometry();
-        window->move(main.left(), main.top() + main.height());
+        PlaceRireki();
         window->show();
+        rirekiFrameWait_->Start(*window, [this] { PlaceRireki(); });
         window->setHistoryText(state_.HistoryText);
         c_.menu.mnuEsaRireki->setChecked(true);
     } else {

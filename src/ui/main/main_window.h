@@ -1,8 +1,7 @@
 #pragma once
 // frmMain: the program's main window. It shows the one MagState, turns the feed-slot
 // inputs into feeding runs, and redraws exactly what the engine reports as changed.
-// Other windows (the planner) see it through a small face: the class and ID, the mag,
-// a signal for each change of either, and one call that fills the feed inputs.
+// The planner window sees it only through PlannerHost.
 #include <QMainWindow>
 #include <QPointer>
 #include <functional>
@@ -16,10 +15,13 @@
 #include "ui/main/history_save.h"
 #include "ui/main/history_window.h"
 #include "ui/main/main_controls.h"
+#include "ui/planner/planner_host.h"
 
 namespace toviran {
 
-class frmMain final : public QMainWindow, public DisplayObserver {
+class FrameWait;
+
+class frmMain final : public QMainWindow, public DisplayObserver, public PlannerHost {
     Q_OBJECT
   public:
     // Form_Load: puts `state` to the start values that the design's captions show.
@@ -33,12 +35,20 @@ class frmMain final : public QMainWindow, public DisplayObserver {
     const MainControls& controls() const { return c_; }
 
     // The inputs of a feeding run as the controls hold them now.
-    FeedRequest CurrentFeedRequest() const;
+    FeedRequest CurrentFeedRequest() const override;
     // Sets the class, ID, mode and feed slots as the player would, so that
     // CurrentFeedRequest() gives `request` (its enabled slots come first). Feeds nothing.
-    void SetFeedInputs(const FeedRequest& request);
-    CharacterClass SelectedClass() const;
-    SectionIdParity SelectedParity() const;
+    void SetFeedInputs(const FeedRequest& request) override;
+    CharacterClass SelectedClass() const override;
+    SectionIdParity SelectedParity() const override;
+
+    // The rest of the planner's view of this window.
+    const MagState& CurrentMag() const override { return state_; }
+    void NewMag() override { mnuNew_Click(); }
+    MessageBoxes& Messages() override { return platform_.messages; }
+    Clipboard& ClipboardService() override { return platform_.clipboard; }
+    void OnMagChanged(QObject& context, std::function<void()> handler) override;
+    void OnClassOrIdChanged(QObject& context, std::function<void()> handler) override;
 
     // Event handlers, also for code that acts as the user would.
     void cmdTake_Click();
@@ -79,6 +89,8 @@ class frmMain final : public QMainWindow, public DisplayObserver {
     void chkRireki_Click();
     void mnuEsaRireki_Click();
     void UnloadRireki();
+    void PlaceRireki();
+    std::vector<QRect> OpenRireki() const;
     void ShowName();
     void ShowStatProgress(StatKind stat);
     void NoteMagChanged();
@@ -89,6 +101,7 @@ class frmMain final : public QMainWindow, public DisplayObserver {
     HistoryBox txtRireki_;  // kept while the history window comes and goes
     QPointer<frmRireki> rireki_;
     HistorySaver saver_;
+    FrameWait* rirekiFrameWait_;
     std::vector<std::function<void()>> unloadHandlers_;
     bool magChangeNoted_ = false;
 };

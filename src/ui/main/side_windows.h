@@ -1,7 +1,7 @@
 #pragma once
-// Where the mag data windows open, from the main window's outer frame in screen
-// pixels: the catalogue to the right with the tops aligned, the feed table directly
-// under the catalogue.
+// Where the side windows open, from the main window's outer frame in screen pixels: the
+// catalogue to the right with the tops aligned (the feed table goes directly under it),
+// and the planner where it covers no other window.
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -10,7 +10,6 @@
 namespace toviran {
 
 QPoint CatalogueTopLeft(const QRect& mainFrame);
-QPoint FeedTableTopLeft(const QRect& mainFrame, int catalogueFrameHeight);
 
 // Where the planner opens on `screen` (its outer frame, size included). Never over the
 // main window; over no open side window where the screen has room. Tried in turn: right of

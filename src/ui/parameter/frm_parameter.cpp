@@ -101,6 +101,9 @@ void frmParameter::BuildFrame() {
         ->setToolTip(Text(design::kSynchroTip));
     txtシンクロ =
         NewNumberBox(Frame2, "txtシンクロ", design::kSynchroDesignText, Twips(design::kSynchroBox));
+    // Named for screen readers, which would otherwise call every box by its frame's caption.
+    txtIQ->setAccessibleName(QStringLiteral("IQ"));
+    txtシンクロ->setAccessibleName(QStringLiteral("シンクロ"));
 }
 
 void frmParameter::BuildStatRows() {
@@ -123,6 +126,8 @@ void frmParameter::BuildStatRows() {
         c.progress = NewNumberBox(Frame2, row.progressBoxName, design::kProgressDesignText,
                                   TwipsRect(design::kProgressBoxLeft, row.progressTop,
                                             design::kNumberBoxWidth, design::kNumberBoxHeight));
+        c.level->setAccessibleName(Text(row.caption) + QStringLiteral("のレベル"));
+        c.progress->setAccessibleName(Text(row.caption) + QStringLiteral("の進み具合"));
         NewLabel(Frame2, "lbl100", design::kPer100Text, {design::kPer100Left, row.top});
     }
 }

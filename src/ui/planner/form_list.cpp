@@ -4,6 +4,7 @@
 
 #include "engine/mag_forms.h"
 #include "engine/rare_evolution.h"
+#include "ui/phrase_label.h"
 #include "wording/reach_text.h"
 
 namespace toviran {
@@ -63,8 +64,10 @@ void ShowPickedReach(QComboBox& list, QLabel& note, const planner::FormReach& re
         }
     }
     list.setPalette(palette);
-    note.setText(reach.reachable ? QString()
-                                 : QString::fromStdString(wording::ReachText(reach, cls, parity)));
+    ShowPhrases(note,
+                reach.reachable ? QString()
+                                : QString::fromStdString(wording::ReachText(reach, cls, parity)),
+                QStringLiteral("姿の説明"));
     note.setVisible(!reach.reachable);
 }
 

@@ -9,6 +9,11 @@ std::string PressNumber(const PlanStep& step) {
     return std::to_string(step.press + 1) + "回目";
 }
 
+std::string StepName(const planner::Plan& plan, const PlanStep& step) {
+    return step.kind == PlanStep::Kind::SpecialItem ? SpecialItemStepText(plan.specialItem)
+                                                    : PressNumber(step);
+}
+
 // Only this step's own sentence, so that each line stays short in a narrow window.
 std::string NextStepText(const planner::Plan& plan, const PlanStep& step, bool atStart) {
     if (step.kind == PlanStep::Kind::SpecialItem)
@@ -21,14 +26,8 @@ std::string NextStepText(const planner::Plan& plan, const PlanStep& step, bool a
 }  // namespace
 
 StatusLine FollowStatus(const planner::PlanRequest& request, const planner::Plan& plan,
-                        const std::vector<PlanStep>& steps, const PlanPlace& place,
-                        std::optional<std::size_t> setStep, bool dueIsSet) {
-    const bool onSetStep = place.kind == PlanPlace::Kind::Step && setStep == place.step;
-    if (setStep && !onSetStep)
-        return {
-            "今のマグは、この回の前の予想と違います。\n"
-            "このまま与えても、表のとおりには育ちません。",
-            true};
+                        const std::vector<PlanStep>& steps, const PlanPlace& place, bool dueIsSet) {
+    if (steps.empty()) return {};  // the summary says the mag needs nothing
     switch (place.kind) {
         case PlanPlace::Kind::Step: {
             const PlanStep& step = steps[place.step];
@@ -48,7 +47,7 @@ StatusLine FollowStatus(const planner::PlanRequest& request, const planner::Plan
             "このプランは新しいマグから始まります。\n"
             "1回目の「この回をセット」で新規作成できます。",
             true};
-    return {"マグがプランのどの回の前とも違います。", true};
+    return {"今のマグはプランから外れています。", true};
 }
 
 StatusLine StaleStatus(const planner::PlanRequest& request, bool classOrIdDiffers) {
@@ -56,6 +55,26 @@ StatusLine StaleStatus(const planner::PlanRequest& request, bool classOrIdDiffer
         return {"メイン画面のクラスとIDが、このプランの" +
                 ClassAndIdText(request.characterClass, request.parity) + "と違います。"};
     return {"表のプランは上の条件のものです。今の入力とは違うので、セットできません。"};
+}
+
+SetChoice ChooseSet(const planner::PlanRequest& request, const planner::Plan& plan,
+                    const std::vector<PlanStep>& steps, const PlanPlace& place,
+                    std::size_t selected) {
+    if (selected >= steps.size()) return {false, false, "与えるものはありません。"};
+    switch (place.kind) {
+        case PlanPlace::Kind::Step:
+            if (place.step == selected) return {true, false, {}};
+            return {false, false,
+                    "今のマグに合うのは" + StepName(plan, steps[place.step]) + "です。"};
+        case PlanPlace::Kind::Done:
+            return {false, false, "このプランはもう終わっています。"};
+        case PlanPlace::Kind::Off:
+            break;
+    }
+    if (request.startIsNewMag && selected == 0) return {true, true, {}};
+    if (request.startIsNewMag)
+        return {false, false, "今のマグはプランから外れています。1回目から始め直せます。"};
+    return {false, false, "今のマグはプランから外れています。"};
 }
 
 std::string StepNumberText(const PlanStep& step) {

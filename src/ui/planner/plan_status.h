@@ -1,8 +1,8 @@
 #pragma once
-// The planner window's status line about the plan shown: where the player's mag stands
-// on it, and whether it still answers the window's inputs.
+// The planner window's words about the plan shown: where the player's mag stands on it,
+// whether it still answers the window's inputs, and whether the step selected in the table
+// can be put into the main window.
 #include <cstddef>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,15 +16,25 @@ struct StatusLine {
     bool offerAgain = false;  // the mag has left the plan: "もう一度探す" is offered
 };
 
-// For a plan that answers the inputs. `setStep` is the step last put into the main window
-// by この回をセット, while the mag has not moved on from it; `dueIsSet` tells whether the
-// main window's feed inputs hold the press due next.
+// For a plan that answers the inputs. `dueIsSet` tells whether the main window's feed
+// inputs hold the press due next.
 StatusLine FollowStatus(const planner::PlanRequest& request, const planner::Plan& plan,
-                        const std::vector<PlanStep>& steps, const PlanPlace& place,
-                        std::optional<std::size_t> setStep, bool dueIsSet);
+                        const std::vector<PlanStep>& steps, const PlanPlace& place, bool dueIsSet);
 
 // For a plan that no longer answers the inputs (which `classOrIdDiffers` narrows down).
 StatusLine StaleStatus(const planner::PlanRequest& request, bool classOrIdDiffers);
+
+// Whether この回をセット may put step `selected` of a plan that answers the inputs into the
+// main window. Only the step due next for the mag as it is may be set; a plan from a new
+// mag may also begin anew from its first step, after asking. Otherwise `why` says why not.
+struct SetChoice {
+    bool allowed = false;
+    bool makesNewMag = false;
+    std::string why;
+};
+SetChoice ChooseSet(const planner::PlanRequest& request, const planner::Plan& plan,
+                    const std::vector<PlanStep>& steps, const PlanPlace& place,
+                    std::size_t selected);
 
 // The row header of a step: the press's number, or "特" for the special item.
 std::string StepNumberText(const PlanStep& step);

@@ -32,15 +32,13 @@ std::string FormText(int form) {
     return wording::TargetFormText(form);
 }
 
-std::string PressItemsText(const planner::Press& press) {
+std::vector<std::string> PressItemTexts(const planner::Press& press) {
     if (press.levelMode)
-        return ItemText(press.feedSlots.front().item) + "→Lv" + std::to_string(press.targetLevel);
-    std::string text;
-    for (const planner::Slot& slot : press.feedSlots) {
-        if (!text.empty()) text += "\n";
-        text += ItemText(slot.item) + "×" + std::to_string(slot.count);
-    }
-    return text;
+        return {ItemText(press.feedSlots.front().item) + "→Lv" + std::to_string(press.targetLevel)};
+    std::vector<std::string> texts;
+    for (const planner::Slot& slot : press.feedSlots)
+        texts.push_back(ItemText(slot.item) + "×" + std::to_string(slot.count));
+    return texts;
 }
 
 std::string SpecialItemStepText(int specialItem) {
@@ -63,6 +61,8 @@ std::string RequestText(const planner::PlanRequest& request) {
 }
 
 std::string PlanSummaryText(const planner::Plan& plan) {
+    if (plan.presses.empty() && plan.specialItem < 0)
+        return "このマグはもう目標どおりです。えさは要りません。";
     std::string text = "えさ " + std::to_string(plan.items) + "個、与える " +
                        std::to_string(plan.presses.size()) + "回。";
     if (plan.specialItem >= 0) {
@@ -75,16 +75,11 @@ std::string PlanSummaryText(const planner::Plan& plan) {
             text += std::to_string(plan.specialAfter) + "回目のあとで" + item + "を使います。";
     }
     if (plan.items <= plan.lowerBound) return text + "\nこれより少ない与え方はありません。";
-    return text + "\nもっと少ない与え方があっても、" + std::to_string(plan.lowerBound) +
-           "個より少なくはなりません。";
-}
-
-std::string PlanSummaryTip(const planner::Plan& plan) {
-    if (plan.items <= plan.lowerBound) return {};
-    return "どんな与え方でも、えさは" + std::to_string(plan.lowerBound) +
-           "個より少なくならないことが確かめられています。\nこのプランはそれより" +
-           std::to_string(plan.items - plan.lowerBound) +
-           "個多く、その間にもっと少ない与え方があるかどうかは、探しきれていません。";
+    // The bound is only a floor: no feeding is known to reach it.
+    return text + "\nこれより少ない与え方があるかどうかは、確かめきれていません。" +
+           "あったとしても、えさは" + std::to_string(plan.lowerBound) +
+           "個以上要ります（減らせるのは多くて" + std::to_string(plan.items - plan.lowerBound) +
+           "個）。";
 }
 
 std::string PlanScriptText(const planner::PlanRequest& request, const planner::Plan& plan) {

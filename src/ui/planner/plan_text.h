@@ -3,6 +3,7 @@
 // class and ID, and the plan as a toviran-sim script that sets up the starting mag and
 // replays the presses.
 #include <string>
+#include <vector>
 
 #include "planner/plan.h"
 
@@ -12,9 +13,9 @@ namespace toviran {
 std::string ClassAndIdText(CharacterClass cls, SectionIdParity parity);
 // A form's name; "？" for a name that is none of the forms.
 std::string FormText(int form);
-// "トリメイト×20" and "ディメイト×5" on lines of their own, or "トリメイト→Lv35" for a
+// "トリメイト×20" and "ディメイト×5", one for each slot, or "トリメイト→Lv35" for a
 // level-mode press.
-std::string PressItemsText(const planner::Press& press);
+std::vector<std::string> PressItemTexts(const planner::Press& press);
 // The special item's step: "レアマグ進化「ピアンの心」".
 std::string SpecialItemStepText(int specialItem);
 // What the plan answers: "カバンダ Lv100（DEF 5・POW 30・DEX 15・MIND 50）、HU・偶数ID、
@@ -22,10 +23,9 @@ std::string SpecialItemStepText(int specialItem);
 std::string RequestText(const planner::PlanRequest& request);
 // "えさ 130個、与える 2回。", for a rare form when the special item is used, and on a line
 // of its own, against the planner's proven least number of items, either that no feeding
-// uses fewer or how few items any feeding needs.
+// uses fewer or that the least is only a floor, and how many items fewer it allows at
+// most. A plan with nothing to do says that the mag is already the target.
 std::string PlanSummaryText(const planner::Plan& plan);
-// The summary's tooltip: what the least number means, when the plan uses more; else empty.
-std::string PlanSummaryTip(const planner::Plan& plan);
 // The script: a comment naming the target, the class and ID, the starting mag ("new", or
 // "set" with its values), the presses, and "show" to print where the mag ends.
 std::string PlanScriptText(const planner::PlanRequest& request, const planner::Plan& plan);

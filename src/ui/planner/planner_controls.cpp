@@ -3,11 +3,10 @@
 #include <QBoxLayout>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHeaderView>
 #include <algorithm>
 
 #include "ui/digit_filter.h"
-#include "ui/planner/plan_table.h"
+#include "ui/planner/form_list_view.h"
 #include "ui/safe_paste.h"
 
 namespace toviran {
@@ -20,10 +19,8 @@ constexpr int kBoxPadding = 8;  // the box's frame and text margins
 constexpr int kItemGap = 2;
 constexpr int kStatGap = 8;
 constexpr int kNumberDigits = 3;  // levels go up to 200
+constexpr int kItemRowGap = 0;
 constexpr const char* kStatNames[] = {"DEF", "POW", "DEX", "MIND"};
-constexpr const char* kColumnTitles[] = {"えさ", "姿",   "Lv", "DEF",     "POW",
-                                         "DEX",  "MIND", "IQ", "シンクロ"};
-static_assert(std::size(kColumnTitles) == static_cast<std::size_t>(PlanColumn::Count));
 
 QString Text(const char* utf8) {
     return QString::fromUtf8(utf8);
@@ -73,7 +70,9 @@ class Builder {
         layout_->addLayout(Start());
         layout_->addLayout(Search());
         c_.lblRequest = Named(new QLabel, "lblRequest");
+        c_.lblRequest->setAccessibleName(Text("このプランの条件"));
         c_.lblSummary = Named(new QLabel, "lblSummary");
+        c_.lblSummary->setAccessibleName(Text("このプランのえさの数"));
         for (QLabel* label : {c_.lblRequest, c_.lblSummary}) {
             label->setWordWrap(true);
             label->hide();  // until there is a plan
@@ -91,9 +90,13 @@ class Builder {
         c_.cmbForm = Named(new QComboBox, "cmbForm",
                            "なりたい姿。灰色の姿は、今のクラスとIDではえさで育ちません");
         c_.cmbForm->setMaxVisibleItems(20);
+        UseFormListView(*c_.cmbForm);
         c_.txtLevel = NumberBox("txtLevel", "",
                                 "目標のレベル。姿を選ぶと、その姿になれる一番低いレベルが入ります");
+        // The notes show only while they say something; empty, they keep names of their own,
+        // or a screen reader would call them by the caption of the box around them.
         c_.lblLevelNote = Named(new QLabel, "lblLevelNote");
+        c_.lblLevelNote->hide();
         c_.lblFormNote = Named(new QLabel, "lblFormNote");
         c_.lblFormNote->setWordWrap(true);
         c_.lblFormNote->hide();
@@ -123,6 +126,7 @@ class Builder {
         auto* box = new QGroupBox(Text("使うえさ"));
         auto* grid = new QGridLayout(box);
         grid->setHorizontalSpacing(kItemGap);
+        grid->setVerticalSpacing(kItemRowGap);
         for (int i = 0; i < kFeedItemCount; ++i) {
             const std::string_view item = FeedItemNames()[static_cast<std::size_t>(i)];
             auto* check = new QCheckBox(QString::fromUtf8(item.data(), item.size()));
@@ -151,10 +155,13 @@ class Builder {
 
     QHBoxLayout* Search() {
         auto* row = new QHBoxLayout;
-        c_.cmdSearch = Button("cmdSearch", "探す", "一番少ないえさで目標に届く与え方を探します");
-        c_.cmdStop = Button("cmdStop", "中止", "探すのをやめます");
+        c_.cmdSearch =
+            Button("cmdSearch", "探す(&S)",
+                   "一番少ないえさで目標に届く与え方を探します（Lvや能力の欄で Enter でも）");
+        c_.cmdStop = Button("cmdStop", "中止(&T)", "探すのをやめます");
         c_.cmdStop->setEnabled(false);
         c_.progress = Named(new QProgressBar, "progress");
+        c_.progress->setAccessibleName(Text("探す作業の進み具合"));
         c_.progress->setRange(0, 1000);
         c_.progress->setValue(0);
         c_.progress->setTextVisible(false);
@@ -164,29 +171,19 @@ class Builder {
         return row;
     }
 
-    QTableWidget* Table() {
-        c_.table = Named(new QTableWidget(0, static_cast<int>(PlanColumn::Count)), "tblPlan");
-        QStringList titles;
-        for (const char* title : kColumnTitles) titles << Text(title);
-        c_.table->setHorizontalHeaderLabels(titles);
-        c_.table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-        c_.table->setSelectionBehavior(QAbstractItemView::SelectRows);
-        c_.table->setSelectionMode(QAbstractItemView::SingleSelection);
-        // A press's slots stand one to a line.
-        c_.table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-        c_.table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-        c_.table->setWordWrap(false);
-        KeepItemsWhole(*c_.table);
+    PlanTable* Table() {
+        c_.table =
+            Named(new PlanTable, "tblPlan",
+                  "各回の上の行が与えるえさ、下の行がそのあとのマグです。矢印キーで回を選びます");
+        c_.table->setAccessibleName(Text("プランの表"));
         return c_.table;
     }
 
     QVBoxLayout* Use() {
         auto* rows = new QVBoxLayout;
         auto* buttons = new QHBoxLayout;
-        c_.cmdSet =
-            Button("cmdSet", "この回をセット",
-                   "選んだ回のえさと数をメイン画面に入れます。与えるのは「与える」ボタンで");
-        c_.cmdCopy = Button("cmdCopy", "toviran-sim の台本をコピー",
+        c_.cmdSet = Button("cmdSet", "この回をセット(&E)", kSetTip);
+        c_.cmdCopy = Button("cmdCopy", "toviran-sim の台本をコピー(&C)",
                             "このプランを toviran-sim で試せる台本としてクリップボードに入れます");
         c_.cmdSet->setEnabled(false);
         c_.cmdCopy->setEnabled(false);
@@ -195,8 +192,9 @@ class Builder {
         buttons->addStretch();
         auto* status = new QHBoxLayout;
         c_.lblStatus = Named(new QLabel, "lblStatus");
+        c_.lblStatus->setAccessibleName(Text("プランの状態"));
         c_.lblStatus->setWordWrap(true);
-        c_.cmdAgain = Button("cmdAgain", "もう一度探す", "今のマグから探し直します");
+        c_.cmdAgain = Button("cmdAgain", "もう一度探す(&R)", "今のマグから探し直します");
         c_.cmdAgain->hide();
         status->addWidget(c_.lblStatus, 1);
         status->addWidget(c_.cmdAgain);

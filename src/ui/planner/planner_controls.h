@@ -9,15 +9,16 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTableWidget>
 #include <array>
 
 #include "engine/feed_tables.h"
+#include "ui/planner/plan_table.h"
 
 namespace toviran {
 
-// The table's columns after the press's items.
-enum class PlanColumn { Items, Form, Level, Def, Pow, Dex, Mind, IQ, Synchro, Count };
+// この回をセット's tooltip while it can be used; otherwise the tooltip says why not.
+inline constexpr const char* kSetTip =
+    "選んだ回のえさと数をメイン画面に入れます。与えるのは「与える」ボタンで";
 
 struct PlannerControls {
     QComboBox* cmbForm = nullptr;
@@ -34,14 +35,15 @@ struct PlannerControls {
     QProgressBar* progress = nullptr;
     QLabel* lblRequest = nullptr;  // what the plan shown answers
     QLabel* lblSummary = nullptr;
-    QTableWidget* table = nullptr;
+    PlanTable* table = nullptr;
     QPushButton* cmdSet = nullptr;
     QPushButton* cmdCopy = nullptr;
     QLabel* lblStatus = nullptr;
     QPushButton* cmdAgain = nullptr;  // shown when the mag has left the plan
 };
 
-// Creates the controls in `window`'s layout; connects nothing.
+// Creates the controls in `window`'s layout; connects nothing. Each control has a name a
+// screen reader reads, each button a mnemonic.
 PlannerControls BuildPlannerControls(QWidget& window);
 
 }  // namespace toviran

@@ -2,10 +2,12 @@
 // The feed planner window ("えさプランナー"), a tool window owned by the main window. It
 // searches, on a thread of its own, for the feeding with the fewest items from the main
 // window's mag (or a new one) to a chosen form and level, with the main window's class
-// and ID; shows the plan step by step under what it answers; puts a press into the main
-// window's feed inputs; follows the mag along the plan; and copies the plan as a
-// toviran-sim script. It knows the main window only by its small face: the mag, the class
-// and ID, their change signals, the feed inputs and the new-mag command.
+// and ID; shows the plan step by step under what it answers; puts the step due next into
+// the main window's feed inputs; follows the mag along the plan; and copies the plan as a
+// toviran-sim script. It knows the main window only as a PlannerHost.
+//
+// From the keyboard: Enter in the level and stat boxes searches, Escape closes the window,
+// each button has a mnemonic, and Tab passes through the plan's table in one step.
 #include <QWidget>
 #include <functional>
 #include <map>
@@ -18,10 +20,9 @@
 #include "ui/planner/background_job.h"
 #include "ui/planner/plan_follow.h"
 #include "ui/planner/planner_controls.h"
+#include "ui/planner/planner_host.h"
 
 namespace toviran {
-
-class frmMain;
 
 // The lowest level at which the planner finds a form, for a class, ID and form.
 struct LowestLevel {
@@ -33,8 +34,8 @@ class PlannerWindow final : public QWidget {
     Q_OBJECT
   public:
     // Closing the window stops its search and calls `onClosed`; the window stays, hidden,
-    // with its plan.
-    PlannerWindow(frmMain& main, std::function<void()> onClosed);
+    // with its plan. `owner` is the window it stays above.
+    PlannerWindow(PlannerHost& host, QWidget& owner, std::function<void()> onClosed);
     // Stops the searches and waits for them before the controls they report to go.
     ~PlannerWindow() override;
 
@@ -45,8 +46,8 @@ class PlannerWindow final : public QWidget {
     // The plan shown, if any, and whether it answers the inputs as they are now.
     const planner::Plan* ShownPlan() const { return shown_ ? &shown_->plan : nullptr; }
     bool PlanIsCurrent() const;
-    // Room for the plan's table where the screen has it; narrower beside the main window
-    // on a small screen, down to the controls' own width.
+    // Room for ten steps of the plan, and for a press's four slots on one line; the least
+    // room is for five steps and every column.
     QSize sizeHint() const override;
 
     // What the buttons do.
@@ -58,6 +59,7 @@ class PlannerWindow final : public QWidget {
   protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     struct Shown {
@@ -72,6 +74,7 @@ class PlannerWindow final : public QWidget {
     void FormPicked();
     void LookForLowestLevel();
     void LowestLevelFound(const LowestLevel& found);
+    void ShowLevelNote(const QString& note);
     void SearchEnded(planner::PlanResult result);
     void ShowPlan(planner::PlanResult& result);
     void SetSearching(bool on);
@@ -79,10 +82,11 @@ class PlannerWindow final : public QWidget {
     bool DueIsSet(std::size_t step) const;
     void MagChanged();
     void ShowPlanState();
+    void ShowSetButton();
     void SelectStep(const PlanPlace& place);
     void ShowStatus(const QString& text, bool offerAgain = false);
 
-    frmMain& main_;
+    PlannerHost& host_;
     std::function<void()> onClosed_;
     PlannerControls c_;
     planner::PlanOptions options_;
@@ -92,8 +96,6 @@ class PlannerWindow final : public QWidget {
     bool levelIsDefault_ = true;  // the level box holds the level this window chose
     planner::PlanRequest asked_;  // the running search's request
     std::optional<Shown> shown_;
-    // The step この回をセット put into the main window, while the mag has not moved on.
-    std::optional<std::size_t> setStep_;
     BackgroundJob<planner::PlanResult>* search_;
     BackgroundJob<LowestLevel>* lowestLevel_;
 };
