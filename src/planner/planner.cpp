@@ -100,10 +100,11 @@ class Rounds {
                 width = std::min(width * 4, limits_.maxBeamWidth);
                 continue;
             }
-            const std::uint64_t share = !best_ ? budget_.Spent() - before
-                                        : Small()
-                                            ? budget_.Left()
-                                            : std::min(budget_.Left(), limits_.closeProofWork);
+            // Up to the second evolution every state fits: the proof has all the work left,
+            // and settles whether there is a plan at all.
+            const std::uint64_t share = Small()  ? budget_.Left()
+                                        : !best_ ? budget_.Spent() - before
+                                                 : std::min(budget_.Left(), limits_.closeProofWork);
             const std::vector<Route*> open = Open();
             for (std::size_t i = 0; i < open.size(); ++i) {
                 const BestFirstSettings proof{length(),
