@@ -27,9 +27,20 @@ constexpr double kMostGain = kProgressPerLevel * (kLevelCap + 1) + kMostProgress
 // bounds every mag with these levels; the larger value holds.
 constexpr int kCanonicalProgress[] = {0, kMostProgress};
 constexpr int kIqBucket = 16;
-// Rounding in the solver stays far below this; a bound is rounded up only past it.
+// A bound is rounded up only past this, which covers its evaluation in doubles: the dual is
+// exact (lp_certificate.h), and a dual is kept only while the rounding of its value, as
+// RoundingAtMost bounds it, is within half of this for every mag of its key. The value then
+// loses at most a rounding of its own below kUnreachable (2^-23) taking off the costs of the
+// gain and level columns, and ToItems one more: a true bound v' >= v - kSlack gives at least
+// ceil(v - kSlack) items.
 constexpr double kSlack = 1e-4;
-constexpr double kRayMargin = 1e-6;
+// The most roundings one term of a dual's bound passes past the program's rows, from the
+// dual's rounding to a double to the sum in Linear::At.
+constexpr int kRoundingsPastRows = 16;
+
+bool SlackCovers(double rounding) {
+    return rounding <= kSlack / 2;
+}
 
 int Positive(int v) {
     return v > 0 ? v : 0;
@@ -503,6 +514,7 @@ LowerBound::Evaluator::Linear LowerBound::Evaluator::LinearOf(const Program& pro
         for (std::size_t k = 0; k < 4; ++k) linear.stat[k] += u[r] * a.stat[k];
         linear.iq += u[r] * a.iq;
         linear.synchro += u[r] * a.synchro;
+        linear.magnitude += std::fabs(u[r]) * LargestTerms(a, levels);
     }
     for (std::size_t k = 0; k < 4; ++k)
         linear.constant += linear.stat[k] * kProgressPerLevel * levels[k];
@@ -553,8 +565,12 @@ void LowerBound::Evaluator::AddSolutions(Entry& entry, const MagCore& m, const M
         const DualLp::Result solved = program.Lp().Solve(program.RightHandSide(at));
         Linear dual = LinearOf(program, solved.dual, m.statLevel);
         dual.constant -= program.AuxCostAtMost();
-        variant.duals.push_back(dual);
-        if (!solved.feasible) variant.rays.push_back(LinearOf(program, solved.ray, m.statLevel));
+        const int roundings = static_cast<int>(program.rhs.size()) + kRoundingsPastRows;
+        if (SlackCovers(RoundingAtMost(roundings, dual.magnitude + program.AuxCostAtMost())))
+            variant.duals.push_back(dual);
+        if (!solved.feasible)
+            if (const auto ray = IntegerLinearOf(program.rhs, solved.ray, m.statLevel))
+                variant.rays.push_back(*ray);
     }
 }
 
@@ -571,7 +587,7 @@ double LowerBound::Evaluator::FromEntry(const Entry& entry, const MagCore& m) {
     double best = std::numeric_limits<double>::infinity();
     for (const Entry::Variant& variant : entry.variants) {
         if (std::ranges::any_of(variant.rays,
-                                [&m](const Linear& ray) { return ray.At(m) > kRayMargin; }))
+                                [&m](const IntegerLinear& ray) { return ray.Positive(m); }))
             continue;  // this variant cannot be met
         double value = -std::numeric_limits<double>::infinity();
         for (const Linear& dual : variant.duals) value = std::max(value, dual.At(m));
@@ -598,9 +614,21 @@ LowerBound::Evaluator::Estimate LowerBound::Solve(const MagCore& m) const {
         const Program program = Build(m, v);
         mostPerItem = program.mostPerItem;
         const DualLp::Result solved = program.Lp().Solve(program.RightHandSide(m));
-        if (solved.feasible) best = std::min(best, solved.value - program.AuxCostAtMost());
+        if (solved.feasible)
+            best = std::min(best, SlackCovers(solved.valueRounding)
+                                      ? solved.value - program.AuxCostAtMost()
+                                      : 0.0);
     }
     return Combine(best, ByOrderings(m, mostPerItem));
+}
+
+std::vector<LowerBound::LinearProgram> LowerBound::Programs(const MagCore& m) const {
+    std::vector<LinearProgram> programs;
+    for (int v = 0; v < Variants(m); ++v) {
+        const Program program = Build(m, v);
+        programs.push_back({program.Lp(), program.RightHandSide(m)});
+    }
+    return programs;
 }
 
 }  // namespace toviran::planner

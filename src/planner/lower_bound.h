@@ -14,7 +14,9 @@
 #include <optional>
 #include <vector>
 
+#include "planner/dual_simplex.h"
 #include "planner/goal.h"
+#include "planner/lp_certificate.h"
 
 namespace toviran::planner {
 
@@ -64,13 +66,16 @@ class LowerBound {
             std::array<double, 4> stat{};
             double iq = 0;
             double synchro = 0;
+            // Its terms' absolute values added up at the largest numbers of the key's mags:
+            // what the rounding of At is bounded by.
+            double magnitude = 0;
             double At(const MagCore& m) const;
         };
         struct Entry {
             // One per variant of the goal; the least holds.
             struct Variant {
-                std::vector<Linear> duals;  // each a bound; the largest holds
-                std::vector<Linear> rays;   // any above zero: the variant cannot be met
+                std::vector<Linear> duals;        // each a bound; the largest holds
+                std::vector<IntegerLinear> rays;  // any above zero: the variant cannot be met
             };
             std::vector<Variant> variants;
             int refinements = 0;
@@ -100,6 +105,14 @@ class LowerBound {
 
     // The same without keeping anything: for one-off questions.
     int Items(const MagCore& m) const { return Solve(m).items; }
+
+    // The linear programs that bound `m`, one per variant of the goal, with their right-hand
+    // sides: the solver's own tests check it on them.
+    struct LinearProgram {
+        DualLp lp;
+        std::vector<double> b;
+    };
+    std::vector<LinearProgram> Programs(const MagCore& m) const;
 
   private:
     friend class Evaluator;
