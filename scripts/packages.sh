@@ -4,7 +4,7 @@
 
 REQUIRED_PACKAGES=(
   cmake g++ make pkg-config
-  libgtest-dev libgmock-dev libbenchmark-dev python3
+  libgtest-dev libgmock-dev libbenchmark-dev coinor-libclp-dev python3
   qt6-base-dev libgl-dev libxcb1-dev qt6-translations-l10n
   fonts-ipafont-gothic fonts-motoya-l-maruberi fonts-liberation
   desktop-file-utils

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <limits>
 
 namespace toviran::planner {
@@ -12,7 +13,6 @@ constexpr int kIqBucket = 16;
 // points, and the most, where it has least room left below its next level. Each solution
 // bounds every mag with these levels; the larger value holds.
 constexpr int kCanonicalProgress[] = {0, kMostProgress};
-constexpr double kRayMargin = 1e-6;
 
 std::uint64_t HashOf(std::uint64_t key) {
     key ^= key >> 31;
@@ -41,6 +41,7 @@ LinearBound LinearOf(const LpModel& model, const std::vector<double>& u, const S
         for (std::size_t k = 0; k < 4; ++k) linear.stat[k] += u[r] * a.stat[k];
         linear.iq += u[r] * a.iq;
         linear.synchro += u[r] * a.synchro;
+        linear.magnitude += std::fabs(u[r]) * LargestTerms(a, levels);
     }
     for (std::size_t k = 0; k < 4; ++k)
         linear.constant += linear.stat[k] * kProgressPerLevel * levels[k];
@@ -50,7 +51,8 @@ LinearBound LinearOf(const LpModel& model, const std::vector<double>& u, const S
 std::size_t BytesOf(const Solutions& solutions) {
     std::size_t bytes = solutions.capacity() * sizeof(VariantSolutions);
     for (const VariantSolutions& v : solutions)
-        bytes += (v.duals.capacity() + v.rays.capacity()) * sizeof(LinearBound);
+        bytes +=
+            v.duals.capacity() * sizeof(LinearBound) + v.rays.capacity() * sizeof(IntegerLinear);
     return bytes;
 }
 
@@ -67,8 +69,8 @@ double ValueOf(const Solutions& canonical, const std::vector<Solutions>* refinem
     double best = std::numeric_limits<double>::infinity();
     for (std::size_t v = 0; v < canonical.size(); ++v) {
         const auto rules = [&m](const VariantSolutions& s) {
-            return std::ranges::any_of(
-                s.rays, [&m](const LinearBound& ray) { return ray.At(m) > kRayMargin; });
+            return std::ranges::any_of(s.rays,
+                                       [&m](const IntegerLinear& ray) { return ray.Positive(m); });
         };
         const auto largest = [&m](const VariantSolutions& s, double value) {
             for (const LinearBound& dual : s.duals) value = std::max(value, dual.At(m));
@@ -113,11 +115,14 @@ Solutions SolveKey(const BoundContext& c, const MagCore& m, const MagCore& at, S
         ++stats.lpSolves;
         LinearBound dual = LinearOf(model, solved.dual, m.statLevel);
         dual.constant -= model.AuxCostAtMost();
-        solutions[v].duals.push_back(dual);
-        if (!solved.feasible) {
-            ++stats.raysChecked;
-            solutions[v].rays.push_back(LinearOf(model, solved.ray, m.statLevel));
-        }
+        const int roundings = static_cast<int>(model.rhs.size()) + kRoundingsPastRows;
+        if (SlackCovers(RoundingAtMost(roundings, dual.magnitude + model.AuxCostAtMost())))
+            solutions[v].duals.push_back(dual);
+        stats.raysChecked += static_cast<std::uint64_t>(solved.raysChecked);
+        stats.raysDropped += static_cast<std::uint64_t>(solved.raysDropped);
+        if (!solved.feasible)
+            if (const auto ray = IntegerLinearOf(model.rhs, solved.ray, m.statLevel))
+                solutions[v].rays.push_back(*ray);
     }
     return solutions;
 }

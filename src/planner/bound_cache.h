@@ -16,6 +16,7 @@
 
 #include "planner/hash_index.h"
 #include "planner/lower_bound.h"
+#include "planner/lp_certificate.h"
 #include "planner/ordering_bound.h"
 #include "planner/search_budget.h"
 
@@ -28,6 +29,9 @@ struct LinearBound {
     std::array<double, 4> stat{};
     double iq = 0;
     double synchro = 0;
+    // Its terms' absolute values added up at the largest numbers of the key's mags: what the
+    // rounding of At is bounded by.
+    double magnitude = 0;
     double At(const MagCore& m) const {
         return constant + stat[0] * m.progress[0] + stat[1] * m.progress[1] +
                stat[2] * m.progress[2] + stat[3] * m.progress[3] + iq * m.iq + synchro * m.synchro;
@@ -39,7 +43,7 @@ struct LinearBound {
 // met.
 struct VariantSolutions {
     std::vector<LinearBound> duals;
-    std::vector<LinearBound> rays;
+    std::vector<IntegerLinear> rays;  // checked exactly, and decided exactly for each mag
 };
 using Solutions = std::vector<VariantSolutions>;
 

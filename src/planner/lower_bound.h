@@ -27,6 +27,13 @@ struct Estimate {
 // The program's value with the orderings' items, rounded up to a proven number of items.
 Estimate Combine(double value, int byOrderings);
 
+// A dual's value is trusted for rounding up only while the rounding of its evaluation in
+// doubles, as RoundingAtMost bounds it for every mag of its key, is within this.
+bool SlackCovers(double rounding);
+// The most roundings one term of a dual's bound passes past the program's rows, from the
+// dual's rounding to a double to the sum in LinearBound::At.
+inline constexpr int kRoundingsPastRows = 16;
+
 class LowerBound {
   public:
     LowerBound(const Goal& goal, CharacterClass cls, SectionIdParity parity, ItemSet items)
@@ -37,6 +44,14 @@ class LowerBound {
 
     // Solved for this mag alone, keeping nothing: for one-off questions.
     Estimate Solve(const MagCore& m, SearchStats* stats = nullptr) const;
+
+    // The linear programs that bound `m`, one per variant of the goal, with their right-hand
+    // sides: the solver's own tests check it on them.
+    struct LinearProgram {
+        DualLp lp;
+        std::vector<double> b;
+    };
+    std::vector<LinearProgram> Programs(const MagCore& m) const;
 
   private:
     BoundContext context_;

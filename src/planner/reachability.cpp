@@ -9,7 +9,6 @@
 namespace toviran::planner {
 namespace {
 
-
 // The orderings whose cell gives `form`, as bits.
 template <typename Gives>
 std::uint16_t OrderingsGiving(Gives gives) {

@@ -31,7 +31,8 @@ StatRanges Between(std::array<std::pair<int, int>, 4> ranges) {
 std::string Describe(const PlanRequest& r) {
     std::string text = (r.target.form == kAnyForm ? std::string("*")
                                                   : std::string(kMagForms[r.target.form].name)) +
-                       " Lv" + std::to_string(r.target.level) + " items " + std::to_string(r.allowedItems);
+                       " Lv" + std::to_string(r.target.level) + " items " +
+                       std::to_string(r.allowedItems);
     for (const StatRange& s : r.target.stats)
         text += " " + std::to_string(s.least) + ".." + std::to_string(s.most);
     return text;
@@ -76,8 +77,8 @@ TEST(Refusals, ConditionsThatCanNeverHold) {
     EXPECT_EQ(why.kind, ReasonKind::StatAboveMost);
     EXPECT_EQ(why.value, 5);
     EXPECT_EQ(why.otherValue, 4);
-    const PlanResult inside = FindPlan(Request(CharacterClass::HU, "*", 60,
-                                               Between({{{0, 5}, {0, any}, {0, any}, {0, any}}})));
+    const PlanResult inside = FindPlan(
+        Request(CharacterClass::HU, "*", 60, Between({{{0, 5}, {0, any}, {0, any}, {0, any}}})));
     EXPECT_TRUE(inside.plan || inside.reason.kind != ReasonKind::StatAboveMost);
 }
 
@@ -224,10 +225,10 @@ TEST(Refusals, ImpossibleVerdictsAgreeWithAnExhaustiveSearch) {
         if (rng() % 2) r.target.form = FirstEvolutionForm(cls);
         const PlanResult result = FindPlan(r);
         const int fewest = FewestItems(MagCore{}, cls, parity, items, level, [&](const MagCore& m) {
-            return m.level == level &&
-                   (r.target.form == kAnyForm || m.form == r.target.form) &&
-                   std::ranges::all_of(std::array{0, 1, 2, 3},
-                                       [&](int k) { return r.target.stats[k].Holds(m.statLevel[k]); });
+            return m.level == level && (r.target.form == kAnyForm || m.form == r.target.form) &&
+                   std::ranges::all_of(std::array{0, 1, 2, 3}, [&](int k) {
+                       return r.target.stats[k].Holds(m.statLevel[k]);
+                   });
         });
         if (!result.plan && Proves(result.reason.kind)) {
             ++impossible;
