@@ -68,15 +68,20 @@ struct Route {
 // than the best so far.
 class Rounds {
   public:
+    // `reserve`: work left unspent for what follows; `incumbent`: a plan of this many items
+    // is in hand already, so only shorter ones are looked for.
     Rounds(std::vector<std::unique_ptr<Route>>& routes, const MagCore& start,
-           const PlanOptions& options, SearchBudget& budget, WorkerPool& pool, ProgressFn progress)
+           const PlanOptions& options, SearchBudget& budget, WorkerPool& pool, ProgressFn progress,
+           std::uint64_t reserve, int incumbent)
         : routes_(routes),
           start_(start),
           options_(options),
           limits_(RoundLimits::ForEffort(options.effort)),
           budget_(budget),
           pool_(pool),
-          progress_(std::move(progress)) {}
+          progress_(std::move(progress)),
+          reserve_(reserve),
+          incumbent_(incumbent) {}
 
     // False when cancelled.
     bool Run() {
@@ -96,27 +101,30 @@ class Rounds {
             // of the work. Without a plan the proof search looks for one too, as long as the
             // wide search did, before the wide search widens.
             if (best_ && !ProofPays()) {
-                if (width >= limits_.maxBeamWidth) break;
-                width = std::min(width * 4, limits_.maxBeamWidth);
+                if (width >= MaxWidth()) break;
+                width = std::min(width * 4, MaxWidth());
                 continue;
             }
             // Up to the second evolution every state fits: the proof has all the work left,
             // and settles whether there is a plan at all.
-            const std::uint64_t share = Small()  ? budget_.Left()
+            // A search that only asks whether there is a plan gives the proof as much as the
+            // wide search took, and widens.
+            const bool all = Small() && !options_.firstPlan;
+            const std::uint64_t share = all      ? Left()
                                         : !best_ ? budget_.Spent() - before
-                                                 : std::min(budget_.Left(), limits_.closeProofWork);
+                                                 : std::min(Left(), limits_.closeProofWork);
             const std::vector<Route*> open = Open();
             for (std::size_t i = 0; i < open.size(); ++i) {
                 const BestFirstSettings proof{length(),
-                                              std::min(budget_.Left(), share / (open.size() - i))};
+                                              std::min(Left(), share / (open.size() - i))};
                 if (!Take(*open[i], BestFirst(open[i]->space, start_, proof, budget_, Report()),
                           false))
                     return false;
                 if (Settled()) return true;
             }
             if (best_ && ProofPays()) return true;
-            if (width >= limits_.maxBeamWidth) break;
-            width = std::min(width * 4, limits_.maxBeamWidth);
+            if (width >= MaxWidth()) break;
+            width = std::min(width * 4, MaxWidth());
         }
         return true;
     }
@@ -138,14 +146,23 @@ class Rounds {
     const SearchStats& stats() const { return stats_; }
 
   private:
-    int length() const { return best_ ? static_cast<int>(best_->items.size()) : kUnreachable; }
+    int length() const { return best_ ? static_cast<int>(best_->items.size()) : incumbent_; }
+    std::uint64_t Left() const {
+        return budget_.Left() > reserve_ ? budget_.Left() - reserve_ : 0;
+    }
+    // The widest search the memory holds: each state kept makes a child per item, and a
+    // step holds its children about twice over.
+    int MaxWidth() const {
+        const std::size_t items = std::max<std::size_t>(1, routes_.front()->space.items().size());
+        const std::size_t fits = options_.memoryBytes / (items * limits_.bytesPerChild);
+        return static_cast<int>(std::min<std::size_t>(limits_.maxBeamWidth, fits));
+    }
     // Up to the second evolution the whole state space is small enough to prove in.
     bool Small() const { return routes_.front()->goal.level <= kSecondEvolutionLevel; }
     bool ProofPays() const { return Small() || length() - Lower() <= limits_.proofGap; }
     bool Settled() const {
         if (best_ && options_.firstPlan) return true;
-        if (Lower() >= length() || wideOutOfMemory_ || lastEnd_ == SearchEnd::Time ||
-            budget_.Left() == 0)
+        if (Lower() >= length() || wideOutOfMemory_ || lastEnd_ == SearchEnd::Time || Left() == 0)
             return true;
         return best_ && !ProofPays() && Allowance() == 0;
     }
@@ -153,9 +170,9 @@ class Rounds {
     int FirstWidth() const {
         if (options_.beamWidth > 0) return options_.beamWidth;
         const double b = std::max(1, Lower());
-        return static_cast<int>(std::clamp(limits_.beamScale / (b * b),
-                                           double{limits_.minBeamWidth},
-                                           double{limits_.maxFirstWidth}));
+        const double width = std::clamp(limits_.beamScale / (b * b), double{limits_.minBeamWidth},
+                                        double{limits_.maxFirstWidth});
+        return std::min(static_cast<int>(width), MaxWidth());
     }
 
     // A search past three times the bound and some items more has lost its way: at the
@@ -175,7 +192,7 @@ class Rounds {
 
     // The work the next search may still do.
     std::uint64_t Allowance() const {
-        std::uint64_t left = budget_.Left();
+        std::uint64_t left = Left();
         if (best_) {
             const std::uint64_t improving =
                 std::max(limits_.leastImprovement, limits_.improvementFactor * foundAt_);
@@ -226,6 +243,8 @@ class Rounds {
     SearchEnd lastEnd_ = SearchEnd::Work;
     bool wideOutOfMemory_ = false;
     SearchStats stats_;
+    std::uint64_t reserve_;
+    int incumbent_;
 };
 
 Reason WhyNone(SearchEnd end, const PlanRequest& request) {
@@ -249,43 +268,124 @@ std::uint64_t WorkOf(const PlanOptions& options) {
     return options.work * static_cast<std::uint64_t>(std::clamp(options.effort, 1, kMostEffort));
 }
 
+using RouteList = std::vector<std::unique_ptr<Route>>;
+
+// The goal's routes, each with its bound from the start.
+RouteList RoutesOf(const Goal& goal, const PlanRequest& request, const MagCore& start) {
+    RouteList routes;
+    for (Goal& g : Routes(goal, start, request.characterClass)) {
+        auto route = std::make_unique<Route>(std::move(g), request);
+        route->startBound = route->lower = route->bound.Solve(start).items;
+        routes.push_back(std::move(route));
+    }
+    return routes;
+}
+
+int StartBound(const RouteList& routes) {
+    int bound = kUnreachable;
+    for (const auto& route : routes) bound = std::min(bound, route->startBound);
+    return bound;
+}
+
+// What one set of rounds found.
+struct Searched {
+    std::optional<Plan> plan;
+    SearchEnd end = SearchEnd::Work;
+    int lower = 0;
+    bool cancelled = false;
+};
+
+Searched SearchRoutes(RouteList& routes, const MagCore& start, const PlanOptions& options,
+                      SearchBudget& budget, WorkerPool& pool, const ProgressFn& progress,
+                      std::uint64_t reserve, int incumbent, SearchStats& stats) {
+    Rounds rounds(routes, start, options, budget, pool, progress, reserve, incumbent);
+    Searched searched;
+    searched.cancelled = !rounds.Run();
+    Add(stats, rounds.stats());
+    if (searched.cancelled) return searched;
+    searched.end = rounds.End();
+    searched.lower = rounds.Lower();
+    if (rounds.best()) {
+        const Route& used = rounds.bestRoute();
+        const Path path = WithFewerRuns(used.space, start, *rounds.best());
+        searched.plan = Assemble(used.space, start, path, rounds.Lower());
+    }
+    return searched;
+}
+
+// A target that leaves the stats some freedom (or asks none) may be reached by many builds.
+// The searches see a build the plan ends at far more sharply than the freedom around it, so
+// a plan not proven shortest is polished: the build it ends at, asked exactly, is searched
+// for a shorter plan, and again from that one's build, while one is found and work is left.
+// Any plan so found meets the request too; the request's own bound stays the bound.
+constexpr int kPolishRounds = 3;
+
+bool Polishes(const PlanRequest& request) {
+    return !request.target.IsBuild();
+}
+
+// True when cancelled.
+bool Polish(const PlanRequest& request, const MagCore& start, SearchBudget& budget,
+            WorkerPool& pool, const ProgressFn& progress, Plan& plan, SearchStats& stats) {
+    for (int round = 0; round < kPolishRounds && budget.Left() > 0; ++round) {
+        PlanRequest exact = request;
+        exact.target.form = plan.final.form;
+        exact.target.stats = Target::Exactly(plan.final.statLevel);
+        auto made = MakeGoal(exact, start);
+        if (!std::holds_alternative<Goal>(made)) return false;
+        RouteList routes = RoutesOf(std::get<Goal>(made), exact, start);
+        const Searched polished = SearchRoutes(routes, start, exact.options, budget, pool,
+                                               progress, 0, plan.items, stats);
+        if (polished.cancelled) return true;
+        if (!polished.plan || polished.plan->items >= plan.items) return false;
+        const int lower = plan.lowerBound;
+        plan = *polished.plan;
+        plan.lowerBound = std::min(lower, plan.items);
+    }
+    return false;
+}
+
 // The searches, once the goal is known and the start is not already at it.
-PlanResult Search(const PlanRequest& request, const MagCore& start,
-                  std::vector<std::unique_ptr<Route>>& routes, std::stop_token stop,
-                  const ProgressFn& progress) {
+PlanResult Search(const PlanRequest& request, const MagCore& start, RouteList& routes,
+                  std::stop_token stop, const ProgressFn& progress) {
     PlanResult result;
     result.workBudget = WorkOf(request.options);
     SearchBudget budget(result.workBudget, request.options.memoryBytes,
                         SafetyLimit(request.options), std::move(stop));
-    WorkerPool pool(std::max(1, request.options.threads));
-    Rounds rounds(routes, start, request.options, budget, pool, progress);
-    bool ran = true;
     try {
-        ran = rounds.Run();
+        WorkerPool pool(std::max(1, request.options.threads));
+        // A quarter of the work is kept for polishing, when the plan can be.
+        const std::uint64_t reserve =
+            Polishes(request) && !request.options.firstPlan ? result.workBudget / 4 : 0;
+        Searched searched = SearchRoutes(routes, start, request.options, budget, pool, progress,
+                                         reserve, kUnreachable, result.stats);
+        bool cancelled = searched.cancelled;
+        if (!cancelled && searched.plan && reserve > 0 &&
+            searched.plan->items > searched.plan->lowerBound)
+            cancelled = Polish(request, start, budget, pool, progress, *searched.plan,
+                               result.stats);
+        result.workSpent = budget.Spent();
+        result.stats.peakBytes = budget.PeakBytes();
+        if (cancelled) {
+            result.end = SearchEnd::Cancelled;
+            return result;
+        }
+        result.end = searched.end;
+        if (searched.plan && searched.plan->items <= searched.plan->lowerBound)
+            result.end = SearchEnd::Found;
+        result.plan = std::move(searched.plan);
+        if (!result.plan)
+            result.reason = result.end == SearchEnd::Exhausted ? WhyExhausted(request, start)
+                                                               : WhyNone(result.end, request);
     } catch (const std::bad_alloc&) {
         // The system had less memory than the budget allowed: the answer says memory ran
         // out, as when the budget's own count does.
+        result = {};
+        result.workBudget = WorkOf(request.options);
         result.end = SearchEnd::Memory;
         result.reason = WhyNone(SearchEnd::Memory, request);
         result.workSpent = budget.Spent();
-        return result;
     }
-    result.workSpent = budget.Spent();
-    result.stats = rounds.stats();
-    result.stats.peakBytes = budget.PeakBytes();
-    if (!ran) {
-        result.end = SearchEnd::Cancelled;
-        return result;
-    }
-    result.end = rounds.End();
-    if (!rounds.best()) {
-        result.reason = result.end == SearchEnd::Exhausted ? WhyExhausted(request, start)
-                                                           : WhyNone(result.end, request);
-        return result;
-    }
-    const Route& used = rounds.bestRoute();
-    const Path path = WithFewerRuns(used.space, start, *rounds.best());
-    result.plan = Assemble(used.space, start, path, rounds.Lower());
     return result;
 }
 
@@ -296,14 +396,8 @@ PlanResult FindPlan(const PlanRequest& request, std::stop_token stop, const Prog
     auto made = MakeGoal(request, start);
     if (auto* why = std::get_if<Reason>(&made)) return {std::nullopt, std::move(*why)};
     const Goal goal = std::get<Goal>(std::move(made));
-    std::vector<std::unique_ptr<Route>> routes;
-    int startBound = kUnreachable;
-    for (Goal& g : Routes(goal, start, request.characterClass)) {
-        auto route = std::make_unique<Route>(std::move(g), request);
-        route->startBound = route->lower = route->bound.Solve(start).items;
-        startBound = std::min(startBound, route->startBound);
-        routes.push_back(std::move(route));
-    }
+    RouteList routes = RoutesOf(goal, request, start);
+    const int startBound = StartBound(routes);
     const auto report = [&progress](double share) {
         if (progress) progress(std::clamp(share, 0.0, 1.0));
     };

@@ -32,10 +32,12 @@ struct RoundLimits {
     int minBeamWidth = 256;
     int maxFirstWidth = 16384;
     int maxBeamWidth = 1 << 18;
+    // What one child of a wide search's step takes in memory, all its copies counted.
+    std::size_t bytesPerChild = 200;
     // Once a plan is in hand, widening the search may cost this many times the work that
     // found it (at least leastImprovement), so that quick targets stay quick.
-    std::uint64_t improvementFactor = 4;
-    std::uint64_t leastImprovement = 1'000'000;
+    std::uint64_t improvementFactor = 16;
+    std::uint64_t leastImprovement = 8'000'000;
     // A proof is tried when the plan is at most this many items above the bound, with at
     // most this much work beyond the second evolution.
     int proofGap = 3;

@@ -5,6 +5,7 @@
 #include "engine/mag_core.h"
 #include "engine/mag_forms.h"
 #include "engine/rare_evolution.h"
+#include "planner/reach_table.h"
 #include "planner/reachability.h"
 #include "wording/conditions_text.h"
 #include "wording/reach_text.h"
@@ -209,6 +210,17 @@ std::string ReasonText(const Reason& r) {
     }
     if (std::string text = RequestText(r); !text.empty()) return text;
     return FormText(r);
+}
+
+}  // namespace toviran::wording
+
+namespace toviran::wording {
+
+std::string ReachRowText(const planner::ReachRow& row) {
+    if (row.status == planner::ReachRow::Status::Unsettled && row.level > 0)
+        return "Lv" + N(row.level) + "で届きますが、それより低いレベルで届くかどうかは、決まった上限までに"
+               "確かめきれませんでした。";
+    return ReasonText(row.reason);
 }
 
 }  // namespace toviran::wording

@@ -12,3 +12,14 @@ std::string ReasonText(const planner::Reason& reason);
 std::string DemandText(const planner::Demand& demand, CharacterClass cls, SectionIdParity parity);
 
 }  // namespace toviran::wording
+
+namespace toviran::planner {
+struct ReachRow;
+}
+
+namespace toviran::wording {
+
+// Why a row of the table of every form is not settled, or why the form cannot be had.
+std::string ReachRowText(const planner::ReachRow& row);
+
+}  // namespace toviran::wording

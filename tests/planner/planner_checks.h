@@ -105,11 +105,13 @@ inline bool Meets(const Target& target, const MagState& s) {
 }
 
 // Breadth first over every state the mag can be in with these items, up to the target
-// level: the fewest items that reach `reached`, or -1. IQ and synchro never change how an item
+// level: the fewest items that reach `reached`, or -1. States with a stat above its most in
+// `stats` are not followed. IQ and synchro never change how an item
 // feeds or evolves the mag, so states differing only in them are one.
 inline int FewestItems(const MagCore& start, CharacterClass cls, SectionIdParity parity,
                        const std::vector<int>& items, int level,
-                       const std::function<bool(const MagCore&)>& reached) {
+                       const std::function<bool(const MagCore&)>& reached,
+                       const StatRanges& stats = {}) {
     std::unordered_map<std::uint64_t, bool> seen;
     std::vector<MagCore> layer{start};
     for (int depth = 1; !layer.empty(); ++depth) {
@@ -120,6 +122,10 @@ inline int FewestItems(const MagCore& start, CharacterClass cls, SectionIdParity
                 FeedItem(c, item, cls, parity);
                 if (c.level > level) continue;
                 if (reached(c)) return depth;
+                // A stat never falls: one above its most stays there.
+                bool above = false;
+                for (std::size_t k = 0; k < 4; ++k) above = above || c.statLevel[k] > stats[k].most;
+                if (above) continue;
                 if (seen.emplace(StateKey(c), true).second) next.push_back(c);
             }
         }
