@@ -147,8 +147,10 @@ class Rounds {
 
   private:
     int length() const { return best_ ? static_cast<int>(best_->items.size()) : incumbent_; }
+    // The reserve is kept only once there is a plan to use it on.
     std::uint64_t Left() const {
-        return budget_.Left() > reserve_ ? budget_.Left() - reserve_ : 0;
+        const std::uint64_t reserve = best_ ? reserve_ : 0;
+        return budget_.Left() > reserve ? budget_.Left() - reserve : 0;
     }
     // The widest search the memory holds: each state kept makes a child per item, and a
     // step holds its children about twice over.
