@@ -128,16 +128,14 @@ Path PathTo(const Node& last, const std::vector<std::vector<Link>>& history) {
 class Beam {
   public:
     Beam(const SearchSpace& space, const BeamSettings& settings, SearchBudget& budget,
-         WorkerPool& pool)
+         WorkerPool& pool, std::span<const std::unique_ptr<BoundEvaluator>> bounds)
         : space_(space),
           settings_(settings),
           budget_(budget),
           pool_(pool),
           width_(static_cast<std::size_t>(std::max(1, settings.width))),
-          parts_(static_cast<std::size_t>(pool.Threads())) {
-        for (int i = 0; i < pool.Threads(); ++i)
-            bounds_.push_back(
-                std::make_unique<BoundEvaluator>(space.bound(), space.refinements(), budget));
+          bounds_(bounds.first(std::min(bounds.size(), static_cast<std::size_t>(pool.Threads())))),
+          parts_(bounds_.size()) {
         dropped_ = settings.incumbent;
     }
 
@@ -160,9 +158,8 @@ class Beam {
             RefineParents();
             ExpandAll(step);
             if (const Node* goal = Goal())
-                return {SearchEnd::Found, PathTo(*goal, history_), std::min(step, dropped_),
-                        Stats()};
-            if (!KeepBest(step)) return {SearchEnd::Exhausted, {}, dropped_, Stats()};
+                return {SearchEnd::Found, PathTo(*goal, history_), std::min(step, dropped_)};
+            if (!KeepBest(step)) return {SearchEnd::Exhausted, {}, dropped_};
             if (progress) {
                 int best = kUnreachable;
                 for (const Node& n : frontier_) best = std::min(best, n.bound);
@@ -181,22 +178,11 @@ class Beam {
         return bytes;
     }
 
-    SearchStats Stats() const {
-        SearchStats stats;
-        for (const auto& b : bounds_) {
-            stats.lpSolves += b->stats().lpSolves;
-            stats.lpSeconds += b->stats().lpSeconds;
-            stats.raysChecked += b->stats().raysChecked;
-            stats.raysDropped += b->stats().raysDropped;
-        }
-        return stats;
-    }
-
     // Stopped here, a shorter plan would still have to pass a state of this step.
     SearchOutcome Stopped(SearchEnd end, int step) const {
         int lower = dropped_;
         for (const Node& n : frontier_) lower = std::min(lower, step - 1 + n.bound);
-        return {end, {}, lower, Stats()};
+        return {end, {}, lower};
     }
 
     // The parts of the frontier the threads take, fixed by index.
@@ -331,7 +317,7 @@ class Beam {
     SearchBudget& budget_;
     WorkerPool& pool_;
     std::size_t width_;
-    std::vector<std::unique_ptr<BoundEvaluator>> bounds_;  // one per thread
+    std::span<const std::unique_ptr<BoundEvaluator>> bounds_;  // one per thread
     std::vector<Expansion> parts_;
     std::vector<Node> frontier_;
     std::vector<Node> unique_;
@@ -347,8 +333,9 @@ class Beam {
 
 SearchOutcome BeamSearch(const SearchSpace& space, const MagCore& start,
                          const BeamSettings& settings, SearchBudget& budget, WorkerPool& pool,
+                         std::span<const std::unique_ptr<BoundEvaluator>> bounds,
                          const ProgressFn& progress) {
-    return Beam(space, settings, budget, pool).Run(start, progress);
+    return Beam(space, settings, budget, pool, bounds).Run(start, progress);
 }
 
 }  // namespace toviran::planner

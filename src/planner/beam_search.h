@@ -9,6 +9,8 @@
 // another form, every kind of state (its form and the ordering of its stats) keeps a share
 // of the width.
 #include <cstdint>
+#include <memory>
+#include <span>
 
 #include "planner/plan.h"
 #include "planner/search_space.h"
@@ -24,9 +26,11 @@ struct BeamSettings {
     int incumbent = kUnreachable;  // a plan of this many items is in hand: look only for shorter
 };
 
-// The pool's threads share each step's work; the answer is the same with any number.
+// The pool's threads share each step's work, each bounding with its own evaluator of
+// `bounds` (one per thread); the answer is the same with any number.
 SearchOutcome BeamSearch(const SearchSpace& space, const MagCore& start,
                          const BeamSettings& settings, SearchBudget& budget, WorkerPool& pool,
+                         std::span<const std::unique_ptr<BoundEvaluator>> bounds,
                          const ProgressFn& progress);
 
 }  // namespace toviran::planner

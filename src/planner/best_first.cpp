@@ -124,11 +124,12 @@ std::uint32_t Narrow(int bound) {
 
 class Search {
   public:
-    Search(const SearchSpace& space, const BestFirstSettings& settings, SearchBudget& budget)
+    Search(const SearchSpace& space, const BestFirstSettings& settings, SearchBudget& budget,
+           BoundEvaluator& bound)
         : space_(space),
           settings_(settings),
           budget_(budget),
-          bound_(space.bound(), space.refinements(), budget),
+          bound_(bound),
           incumbent_(settings.incumbent) {}
 
     SearchOutcome Run(const MagCore& start, const ProgressFn& progress) {
@@ -160,9 +161,7 @@ class Search {
   private:
     std::size_t Bytes() const { return closed_.Bytes() + open_.Bytes(); }
 
-    SearchOutcome Outcome(SearchEnd end, int lower) const {
-        return {end, found_, lower, bound_.stats()};
-    }
+    SearchOutcome Outcome(SearchEnd end, int lower) const { return {end, found_, lower}; }
 
     // A state that may be kept: false when the memory for it is not there.
     bool Room() const { return !closed_.Full() && budget_.Room(Bytes(), closed_.NextBytes()); }
@@ -269,7 +268,7 @@ class Search {
     const SearchSpace& space_;
     const BestFirstSettings& settings_;
     SearchBudget& budget_;
-    BoundEvaluator bound_;
+    BoundEvaluator& bound_;
     Closed closed_;
     Open open_;
     int incumbent_;
@@ -283,8 +282,8 @@ class Search {
 
 SearchOutcome BestFirst(const SearchSpace& space, const MagCore& start,
                         const BestFirstSettings& settings, SearchBudget& budget,
-                        const ProgressFn& progress) {
-    return Search(space, settings, budget).Run(start, progress);
+                        BoundEvaluator& bound, const ProgressFn& progress) {
+    return Search(space, settings, budget, bound).Run(start, progress);
 }
 
 }  // namespace toviran::planner

@@ -19,6 +19,6 @@ struct BestFirstSettings {
 // incumbent. Otherwise the budget ended it and the outcome's bound says how far it got.
 SearchOutcome BestFirst(const SearchSpace& space, const MagCore& start,
                         const BestFirstSettings& settings, SearchBudget& budget,
-                        const ProgressFn& progress);
+                        BoundEvaluator& bound, const ProgressFn& progress);
 
 }  // namespace toviran::planner

@@ -1,6 +1,7 @@
 #include "planner/planner.h"
 
 #include <algorithm>
+#include <map>
 #include <memory>
 #include <new>
 #include <variant>
@@ -81,7 +82,16 @@ class Rounds {
           pool_(pool),
           progress_(std::move(progress)),
           reserve_(reserve),
-          incumbent_(incumbent) {}
+          incumbent_(incumbent) {
+        // Each route's bound, one evaluator per thread, kept for all the route's searches:
+        // what an evaluator solves for a key is the same whoever asks.
+        for (const auto& route : routes_) {
+            auto& evaluators = bounds_[route.get()];
+            for (int i = 0; i < pool.Threads(); ++i)
+                evaluators.push_back(
+                    std::make_unique<BoundEvaluator>(route->bound, route->refinements, budget));
+        }
+    }
 
     // False when cancelled.
     bool Run() {
@@ -91,7 +101,9 @@ class Rounds {
             for (Route* route : Open()) {
                 if (best_ && Allowance() == 0) break;
                 const BeamSettings beam{width, Allowance(), MaxSteps(*route), length()};
-                if (!Take(*route, BeamSearch(route->space, start_, beam, budget_, pool_, Report()),
+                if (!Take(*route,
+                          BeamSearch(route->space, start_, beam, budget_, pool_, bounds_[route],
+                                     Report()),
                           true))
                     return false;
                 if (Settled()) return true;
@@ -117,7 +129,9 @@ class Rounds {
             for (std::size_t i = 0; i < open.size(); ++i) {
                 const BestFirstSettings proof{length(),
                                               std::min(Left(), share / (open.size() - i))};
-                if (!Take(*open[i], BestFirst(open[i]->space, start_, proof, budget_, Report()),
+                if (!Take(*open[i],
+                          BestFirst(open[i]->space, start_, proof, budget_,
+                                    *bounds_[open[i]].front(), Report()),
                           false))
                     return false;
                 if (Settled()) return true;
@@ -143,7 +157,12 @@ class Rounds {
         if (lastEnd_ == SearchEnd::Memory || lastEnd_ == SearchEnd::Time) return lastEnd_;
         return wideOutOfMemory_ ? SearchEnd::Memory : SearchEnd::Work;
     }
-    const SearchStats& stats() const { return stats_; }
+    SearchStats stats() const {
+        SearchStats stats;
+        for (const auto& [route, evaluators] : bounds_)
+            for (const auto& evaluator : evaluators) Add(stats, evaluator->stats());
+        return stats;
+    }
 
   private:
     int length() const { return best_ ? static_cast<int>(best_->items.size()) : incumbent_; }
@@ -205,7 +224,6 @@ class Rounds {
     }
 
     bool Take(Route& route, const SearchOutcome& outcome, bool wide) {
-        Add(stats_, outcome.stats);
         if (outcome.end == SearchEnd::Cancelled) return false;
         lastEnd_ = outcome.end;
         // A wide search out of memory cannot widen further; a proof out of memory leaves the
@@ -244,7 +262,7 @@ class Rounds {
     std::uint64_t foundAt_ = 0;
     SearchEnd lastEnd_ = SearchEnd::Work;
     bool wideOutOfMemory_ = false;
-    SearchStats stats_;
+    std::map<const Route*, std::vector<std::unique_ptr<BoundEvaluator>>> bounds_;
     std::uint64_t reserve_;
     int incumbent_;
 };
@@ -336,8 +354,8 @@ bool Polish(const PlanRequest& request, const MagCore& start, SearchBudget& budg
         auto made = MakeGoal(exact, start);
         if (!std::holds_alternative<Goal>(made)) return false;
         RouteList routes = RoutesOf(std::get<Goal>(made), exact, start);
-        const Searched polished = SearchRoutes(routes, start, exact.options, budget, pool,
-                                               progress, 0, plan.items, stats);
+        const Searched polished = SearchRoutes(routes, start, exact.options, budget, pool, progress,
+                                               0, plan.items, stats);
         if (polished.cancelled) return true;
         if (!polished.plan || polished.plan->items >= plan.items) return false;
         const int lower = plan.lowerBound;
@@ -364,8 +382,8 @@ PlanResult Search(const PlanRequest& request, const MagCore& start, RouteList& r
         bool cancelled = searched.cancelled;
         if (!cancelled && searched.plan && reserve > 0 &&
             searched.plan->items > searched.plan->lowerBound)
-            cancelled = Polish(request, start, budget, pool, progress, *searched.plan,
-                               result.stats);
+            cancelled =
+                Polish(request, start, budget, pool, progress, *searched.plan, result.stats);
         result.workSpent = budget.Spent();
         result.stats.peakBytes = budget.PeakBytes();
         if (cancelled) {

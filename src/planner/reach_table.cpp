@@ -88,9 +88,8 @@ class RowSearch {
         // is either none or a lower plan.
         for (std::size_t i = 0; i < found && !Stopped(); ++i) {
             if (known_[i] != Known::Open) continue;
-            const std::size_t open = static_cast<std::size_t>(
-                std::count(known_.begin(), known_.begin() + static_cast<std::ptrdiff_t>(found),
-                           Known::Open));
+            const std::size_t open = static_cast<std::size_t>(std::count(
+                known_.begin(), known_.begin() + static_cast<std::ptrdiff_t>(found), Known::Open));
             if (Ask(i, Left() / std::max<std::size_t>(open, 1) / 2, true).plan) found = i;
         }
         if (Stopped()) return Unsettled(row);

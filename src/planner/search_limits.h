@@ -44,9 +44,6 @@ struct RoundLimits {
     std::uint64_t closeProofWork = 12'000'000;
     // A wide search past three times the bound and this many items more has lost its way.
     int strayItems = 200;
-    // An LP solved for a bound counts as this many states made: solving one takes about as
-    // long as making them.
-    std::uint64_t workPerSolve = 64;
 
     // The same with every amount of work scaled by the effort.
     static RoundLimits ForEffort(int effort) {

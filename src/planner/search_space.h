@@ -115,7 +115,6 @@ struct SearchOutcome {
     SearchEnd end = SearchEnd::Exhausted;
     std::optional<Path> path;
     int lowerBound = 0;  // no feeding uses fewer items than this
-    SearchStats stats;
 };
 
 }  // namespace toviran::planner

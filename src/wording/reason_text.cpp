@@ -218,7 +218,8 @@ namespace toviran::wording {
 
 std::string ReachRowText(const planner::ReachRow& row) {
     if (row.status == planner::ReachRow::Status::Unsettled && row.level > 0)
-        return "Lv" + N(row.level) + "で届きますが、それより低いレベルで届くかどうかは、決まった上限までに"
+        return "Lv" + N(row.level) +
+               "で届きますが、それより低いレベルで届くかどうかは、決まった上限までに"
                "確かめきれませんでした。";
     return ReasonText(row.reason);
 }
