@@ -5,14 +5,14 @@
 #include "engine/mag_forms.h"
 #include "plan_script/plan_script.h"
 #include "planner/planner.h"
-#include "wording/reach_text.h"
-#include "wording/reason_text.h"
 #include "planner/reachability.h"
 #include "planner_fixture.h"
 #include "ui/main/side_windows.h"
 #include "ui/planner/form_list.h"
 #include "ui/planner/plan_table.h"
 #include "ui/planner/plan_text.h"
+#include "wording/reach_text.h"
+#include "wording/reason_text.h"
 
 using namespace toviran;
 
@@ -149,7 +149,7 @@ class PlannerTest : public QObject {
         };
         QVERIFY(plan.presses.size() >= 2);
         QCOMPARE(p.table->StepCount(), plan.presses.size());
-        QCOMPARE(p.progress->value(), p.progress->maximum());
+        QVERIFY(p.progress->value() > 0 && p.progress->value() < p.progress->maximum());
         QVERIFY(p.cmdAgain->isVisible());
 
         // The first row offers the new mag the plan starts from; Cancel changes nothing.
@@ -251,9 +251,8 @@ class PlannerTest : public QObject {
         QVERIFY(p.lblFormNote->isVisible());
         const auto ra = planner::ReachableForms(CharacterClass::RA, SectionIdParity::Even);
         QCOMPARE(p.lblFormNote->accessibleName(),
-                 QString::fromStdString(wording::ReachText(ra[MagFormIndex("ルドラ")],
-                                                           CharacterClass::RA,
-                                                           SectionIdParity::Even)));
+                 QString::fromStdString(wording::ReachText(
+                     ra[MagFormIndex("ルドラ")], CharacterClass::RA, SectionIdParity::Even)));
         f.c().optHun->setChecked(true);
         QVERIFY(p.cmdSet->isEnabled() && !p.lblFormNote->isVisible());
     }
