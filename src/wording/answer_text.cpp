@@ -13,7 +13,8 @@ std::string BoundText(int items, int bound) {
 std::string SearchCutText(planner::SearchEnd end) {
     switch (end) {
         case planner::SearchEnd::Work:
-            return "探す作業が上限に達したので、途中で止めました。";
+            // The work allowed ran out: the whole budget, or the share for bettering a plan.
+            return "決めた量だけ探したところで止めました。";
         case planner::SearchEnd::Memory:
             return "探すのに使えるメモリが上限に達したので、途中で止めました。";
         case planner::SearchEnd::Time:

@@ -12,7 +12,10 @@ bool ConditionChar(QChar c) {
     return (c >= u'0' && c <= u'9') || c == u'.' || c == u'*';
 }
 
+// A key that would type a character no condition has. Keys held with Ctrl, Alt or Meta are
+// the box's commands (Ctrl+V pastes), whatever text a platform gives them.
 bool TypesOtherChar(const QKeyEvent& key) {
+    if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
     const QString text = key.text();
     return std::any_of(text.begin(), text.end(),
                        [](QChar c) { return c.isPrint() && !ConditionChar(c); });
@@ -29,7 +32,8 @@ ConditionFilter::ConditionFilter(QLineEdit* box) : QValidator(box) {
     // Conditions are typed in half-width characters; without an input method, keys arrive
     // as plain key presses.
     box->setAttribute(Qt::WA_InputMethodEnabled, false);
-    box->setMaxLength(kLongest);
+    // No maximum length on the box: it would cut pasted text before the other characters are
+    // dropped. validate() keeps to the longest condition.
 }
 
 bool ConditionFilter::Possible(const QString& text) {

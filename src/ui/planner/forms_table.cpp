@@ -48,6 +48,8 @@ FormsTable::FormsTable(QWidget* parent)
     setTabKeyNavigation(false);
     setWordWrap(false);
     verticalHeader()->hide();
+    // One line a row, whatever the font.
+    verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     QHeaderView& header = *horizontalHeader();
     header.setSectionResizeMode(QHeaderView::ResizeToContents);
     header.setStretchLastSection(true);

@@ -88,6 +88,13 @@ PlannerWindow::~PlannerWindow() {
     delete rows_;
 }
 
+// The rows known were worked out with the budget before: both pages look again.
+void PlannerWindow::SetReachOptions(const planner::PlanOptions& options) {
+    rows_->SetOptions(options);
+    reachTab_->Refresh();
+    if (LevelIsDefault()) FormPicked();
+}
+
 void PlannerWindow::Connect() {
     host_.OnClassOrIdChanged(*this, [this] { ClassOrIdChanged(); });
     host_.OnMagChanged(*this, [this] { MagChanged(); });
@@ -100,7 +107,6 @@ void PlannerWindow::Connect() {
         ShowPlanState();
     });
     connect(c_.txtLevel, &QLineEdit::textEdited, this, [this] {
-        levelIsDefault_ = false;
         searchWhenLevelKnown_ = false;
         rows_->Drop(ReachRows::kLevel);
         ShowLevelNote({});
@@ -114,7 +120,7 @@ void PlannerWindow::Connect() {
     for (QCheckBox* item : c_.chkItems)
         connect(item, &QCheckBox::toggled, this, [this] { ShowPlanState(); });
     connect(c_.optFromNew, &QRadioButton::toggled, this, [this] {
-        if (levelIsDefault_) FormPicked();  // the lowest level is the start's
+        if (LevelIsDefault()) FormPicked();  // the lowest level is the start's
         ShowPlanState();
     });
     connect(c_.cmdSearch, &QPushButton::clicked, this, [this] { Search(); });
@@ -132,7 +138,7 @@ void PlannerWindow::Connect() {
 void PlannerWindow::ClassOrIdChanged() {
     ShowClassAndReach();
     reachTab_->ClassOrIdChanged();
-    if (levelIsDefault_) FormPicked();  // the lowest level may differ for them
+    if (LevelIsDefault()) FormPicked();  // the lowest level may differ for them
     ShowPlanState();
 }
 
@@ -163,11 +169,20 @@ void PlannerWindow::FormPicked() {
     rows_->Drop(ReachRows::kLevel);
     searchWhenLevelKnown_ = false;
     ShowLevelNote({});
-    levelIsDefault_ = true;
+    defaultLevel_.reset();
     if (reach == nullptr) return;
     // A level the form can never be had at is no default: the note says why.
-    c_.txtLevel->clear();
+    ShowDefaultLevel({});
     if (reach->reachable) LookForLowestLevel();
+}
+
+bool PlannerWindow::LevelIsDefault() const {
+    return defaultLevel_ && *defaultLevel_ == c_.txtLevel->text();
+}
+
+void PlannerWindow::ShowDefaultLevel(const QString& level) {
+    c_.txtLevel->setText(level);
+    defaultLevel_ = level;
 }
 
 ReachKey PlannerWindow::LevelKey() const {
@@ -190,11 +205,11 @@ void PlannerWindow::LookForLowestLevel() {
 }
 
 bool PlannerWindow::LookingForLevel() const {
-    return levelIsDefault_ && PickedReach() != nullptr && rows_->Waiting(LevelKey());
+    return LevelIsDefault() && PickedReach() != nullptr && rows_->Waiting(LevelKey());
 }
 
 void PlannerWindow::RowKnown(const ReachKey& key) {
-    if (!levelIsDefault_ || PickedReach() == nullptr || key != LevelKey()) return;
+    if (!LevelIsDefault() || PickedReach() == nullptr || key != LevelKey()) return;
     ShowRowLevel(rows_->Find(key)->row);
     if (!searchWhenLevelKnown_) return;
     searchWhenLevelKnown_ = false;
@@ -208,11 +223,14 @@ void PlannerWindow::RowKnown(const ReachKey& key) {
 void PlannerWindow::ShowRowLevel(const planner::ReachRow& row) {
     ShowLevelNote({});
     if (row.level > 0) {
-        c_.txtLevel->setText(QString::number(row.level));
+        ShowDefaultLevel(QString::number(row.level));
         return;
     }
-    c_.txtLevel->clear();
-    ShowPhrases(*c_.lblFormNote, Utf8(wording::ReachRowText(row)), QStringLiteral("姿の説明"));
+    ShowDefaultLevel({});
+    QString note = Utf8(wording::ReachRowText(row));
+    if (row.status == planner::ReachRow::Status::Unsettled)
+        note += QStringLiteral("レベルを入れれば、そのレベルで探せます。");
+    ShowPhrases(*c_.lblFormNote, note, QStringLiteral("姿の説明"));
     c_.lblFormNote->show();
 }
 
@@ -252,7 +270,7 @@ void PlannerWindow::StartSearch(planner::PlanRequest request) {
     rows_->Drop(ReachRows::kLevel);
     searchWhenLevelKnown_ = false;
     // The level asked is the player's now: it stays while the mag is fed along the plan.
-    levelIsDefault_ = false;
+    defaultLevel_.reset();
     ShowLevelNote({});
     asked_ = std::move(request);
     c_.progress->setValue(0);
@@ -376,7 +394,7 @@ PlanPlace PlannerWindow::PlaceNow() const {
 void PlannerWindow::MagChanged() {
     rows_->ForgetCurrentMag();
     reachTab_->MagChanged();
-    if (levelIsDefault_ && !c_.optFromNew->isChecked()) FormPicked();
+    if (LevelIsDefault() && !c_.optFromNew->isChecked()) FormPicked();
     if (!shown_) {
         ShowPlanState();
         return;
@@ -506,7 +524,7 @@ void PlannerWindow::ShowStatus(const QString& text, bool offerAgain) {
 void PlannerWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     const planner::FormReach* reach = PickedReach();
-    if (levelIsDefault_ && reach != nullptr && reach->reachable && !LookingForLevel())
+    if (LevelIsDefault() && reach != nullptr && reach->reachable && !LookingForLevel())
         LookForLowestLevel();
     if (pages_->currentWidget() != planPage_) reachTab_->Shown();
 }

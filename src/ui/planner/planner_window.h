@@ -44,7 +44,7 @@ class PlannerWindow final : public QWidget {
     void SetPlanOptions(const planner::PlanOptions& options) { options_ = options; }
     // The budget of a row of the table of every form, at effort 1, for the rows not yet
     // known (the program keeps the planner's own).
-    void SetReachOptions(const planner::PlanOptions& options) { rows_->SetOptions(options); }
+    void SetReachOptions(const planner::PlanOptions& options);
     bool Searching() const { return search_->Running(); }
     // The plan shown, if any, and whether it answers the inputs as they are now.
     const planner::Plan* ShownPlan() const { return shown_ ? &shown_->plan : nullptr; }
@@ -86,6 +86,8 @@ class PlannerWindow final : public QWidget {
     void ShowClassAndReach();
     const planner::FormReach* PickedReach() const;
     void FormPicked();
+    bool LevelIsDefault() const;
+    void ShowDefaultLevel(const QString& level);
     ReachKey LevelKey() const;
     void LookForLowestLevel();
     bool LookingForLevel() const;
@@ -115,9 +117,11 @@ class PlannerWindow final : public QWidget {
     PlannerControls c_;
     planner::PlanOptions options_;
     std::vector<planner::FormReach> reach_;  // for the main window's class and ID
-    bool levelIsDefault_ = true;             // the level box holds the level this window chose
-    bool searchWhenLevelKnown_ = false;      // 探す came while that level was being looked for
-    planner::PlanRequest asked_;             // the running search's request
+    // The level this window put into the level box (empty while it looks for one); the box
+    // holds the window's default while it holds this.
+    std::optional<QString> defaultLevel_;
+    bool searchWhenLevelKnown_ = false;  // 探す came while that level was being looked for
+    planner::PlanRequest asked_;         // the running search's request
     std::optional<Shown> shown_;
     std::optional<Outcome> outcome_;
     BackgroundJob<planner::PlanResult>* search_;

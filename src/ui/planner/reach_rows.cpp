@@ -23,6 +23,14 @@ ReachRows::~ReachRows() {
     workers_.clear();  // joined: a row only stops at its next look at the token
 }
 
+void ReachRows::SetOptions(const planner::PlanOptions& options) {
+    options_ = options;
+    ++optionsGeneration_;
+    known_.clear();
+    const std::lock_guard lock(mutex_);
+    DropTasks([](const Task&) { return true; });
+}
+
 const KnownRow* ReachRows::Find(const ReachKey& key) const {
     const auto it = known_.find(key);
     return it == known_.end() ? nullptr : &it->second;
@@ -61,6 +69,7 @@ void ReachRows::Ask(const ReachKey& key, int effort, Asker asker, bool urgent) {
         task->effort = effort;
         task->askers = asker;
         task->generation = generation_;
+        task->optionsGeneration = optionsGeneration_;
         if (urgent)
             queue_.push_front(std::move(task));
         else
@@ -80,18 +89,24 @@ void ReachRows::Drop(Asker asker) {
     }
 }
 
-bool ReachRows::Waiting(const ReachKey& key) const {
+bool ReachRows::Waiting(const ReachKey& key, unsigned asker) const {
     const std::lock_guard lock(mutex_);
-    return FindTask(key) != nullptr;
+    const TaskPtr task = FindTask(key);
+    return task != nullptr && (task->askers & asker) != 0;
 }
 
 void ReachRows::ForgetCurrentMag() {
     ++generation_;
     std::erase_if(known_, [](const auto& entry) { return !entry.first.newMag; });
     const std::lock_guard lock(mutex_);
-    std::erase_if(queue_, [](const TaskPtr& task) { return !task->key.newMag; });
+    DropTasks([](const Task& task) { return !task.key.newMag; });
+}
+
+template <typename Pred>
+void ReachRows::DropTasks(Pred dropped) {
+    std::erase_if(queue_, [&dropped](const TaskPtr& task) { return dropped(*task); });
     for (const TaskPtr& task : running_)
-        if (!task->key.newMag) task->stop.request_stop();
+        if (dropped(*task)) task->stop.request_stop();
 }
 
 ReachRows::TaskPtr ReachRows::FindTask(const ReachKey& key) const {
@@ -141,6 +156,7 @@ void ReachRows::Finished(const TaskPtr& task, planner::ReachRow row) {
         running_.remove(task);
     }
     if (task->stop.stop_requested()) return;
+    if (task->optionsGeneration != optionsGeneration_) return;
     if (!task->key.newMag && task->generation != generation_) return;
     if (const KnownRow* known = Find(task->key); known != nullptr && known->effort > task->effort)
         return;

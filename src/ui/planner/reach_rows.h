@@ -48,8 +48,9 @@ class ReachRows final : public QObject {
     // Stops the rows being worked out and waits for them.
     ~ReachRows() override;
 
-    // A row's budget at effort 1 (the program keeps the planner's own).
-    void SetOptions(const planner::PlanOptions& options) { options_ = options; }
+    // A row's budget at effort 1 (the program keeps the planner's own). The rows worked out
+    // with another budget are forgotten, and those on their way dropped.
+    void SetOptions(const planner::PlanOptions& options);
     // `done` runs on this thread as each row asked for is worked out.
     void OnRow(RowFn done) { listeners_.push_back(std::move(done)); }
 
@@ -61,8 +62,8 @@ class ReachRows final : public QObject {
     void Ask(const ReachKey& key, int effort, Asker asker, bool urgent = false);
     // `asker` wants none of the rows it asked for: those no one else wants are dropped.
     void Drop(Asker asker);
-    // The row is on its way.
-    bool Waiting(const ReachKey& key) const;
+    // The row is on its way; asked for by `asker`, if given.
+    bool Waiting(const ReachKey& key, unsigned asker = kTable | kLevel) const;
     // The main window's mag changed: its rows, known and on their way, are dropped.
     void ForgetCurrentMag();
 
@@ -73,6 +74,7 @@ class ReachRows final : public QObject {
         int effort = 1;
         unsigned askers = 0;
         int generation = 0;  // of the main window's mag, for rows from it
+        int optionsGeneration = 0;
         std::stop_source stop;
     };
     using TaskPtr = std::shared_ptr<Task>;
@@ -82,12 +84,16 @@ class ReachRows final : public QObject {
     void Finished(const TaskPtr& task, planner::ReachRow row);
     // Queued or running: the task for the key, under the lock.
     TaskPtr FindTask(const ReachKey& key) const;
+    // Drops the tasks `dropped` says, queued and running, under the lock.
+    template <typename Pred>
+    void DropTasks(Pred dropped);
 
     std::function<MagState()> currentMag_;
     planner::PlanOptions options_ = planner::ReachRequest::ReachOptions();
     std::vector<RowFn> listeners_;
     std::map<ReachKey, KnownRow> known_;
-    int generation_ = 0;
+    int generation_ = 0;         // the main window's mag's: one more at each change
+    int optionsGeneration_ = 0;  // the budget's: one more at each change
 
     mutable std::mutex mutex_;
     std::condition_variable_any wake_;

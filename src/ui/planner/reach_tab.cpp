@@ -61,7 +61,7 @@ void ReachTab::Connect() {
     connect(c_.cmdStop, &QPushButton::clicked, this, [this] { Stop(); });
     connect(c_.cmdMore, &QPushButton::clicked, this, [this] { SearchMore(); });
     connect(c_.cmdOpen, &QPushButton::clicked, this, [this] { OpenCurrent(); });
-    connect(c_.optFromNew, &QRadioButton::toggled, this, [this] { StartChanged(); });
+    connect(c_.optFromNew, &QRadioButton::toggled, this, [this] { Refresh(); });
     connect(c_.table, &QTableWidget::currentCellChanged, this, [this] { ShowCurrent(); });
     c_.table->OnOpen([this](int) { OpenCurrent(); });
 }
@@ -95,11 +95,12 @@ void ReachTab::MagChanged() {
 
 void ReachTab::ClassOrIdChanged() {
     c_.lblClass->setText(Utf8(ClassAndIdText(host_.SelectedClass(), host_.SelectedParity())));
-    StartChanged();
+    Refresh();
 }
 
-// Another start, class or ID: other rows, the ones wanted before no longer.
-void ReachTab::StartChanged() {
+// Another start, class or ID, or another budget: other rows, the ones wanted before no
+// longer.
+void ReachTab::Refresh() {
     rows_.Drop(ReachRows::kTable);
     if (wanted_ && OnView())
         AskAll();
@@ -177,7 +178,7 @@ void ReachTab::ShowProgress() {
     int unsettled = 0;
     for (int form = 0; form < kMagFormCount; ++form) {
         const ReachKey key = KeyFor(form);
-        if (rows_.Waiting(key)) {
+        if (rows_.Waiting(key, ReachRows::kTable)) {
             ++waiting;
         } else if (const KnownRow* row = rows_.Find(key)) {
             ++known;
@@ -191,8 +192,8 @@ void ReachTab::ShowProgress() {
     else if (known == kMagFormCount)
         status = unsettled == 0 ? QStringLiteral("すべての姿を調べました。")
                                 : QStringLiteral(
-                                      "すべての姿を調べました。未確定は%1で、"
-                                      "「もっと探す」で調べ直せます。")
+                                      "すべての姿を調べました。未確定の姿が%1つあり、"
+                                      "表で選んで「もっと探す」で調べ直せます。")
                                       .arg(unsettled);
     else
         status = QStringLiteral("中止しました（%1の姿のうち%2）。「調べる」で続きを調べます。")

@@ -28,6 +28,8 @@ class ReachTab final : public QObject {
     // After the rows of the changed mag have been forgotten.
     void MagChanged();
     void ClassOrIdChanged();
+    // The rows known have been forgotten: those wanted are worked out again.
+    void Refresh();
 
     // What the buttons do.
     void Run();
@@ -39,7 +41,6 @@ class ReachTab final : public QObject {
     void Connect();
     ReachKey KeyFor(int form) const;
     bool OnView() const;
-    void StartChanged();
     void AskAll();
     void RowKnown(const ReachKey& key);
     void ShowRow(int form);
