@@ -16,7 +16,7 @@ namespace {
 
 // Narrow enough to stand beside the main window on a 1366-pixel-wide screen.
 constexpr int kItemColumns = 3;
-constexpr int kPageMargin = 5;
+constexpr int kPageMargin = 4;
 constexpr int kBoxPadding = 8;  // the box's frame and text margins
 constexpr int kItemGap = 2;
 constexpr int kStatGap = 4;
@@ -54,7 +54,7 @@ QLineEdit* NumberBox(const char* name, const char* placeholder, const char* tool
 QLineEdit* ConditionBox(const char* stat) {
     const std::string name = std::string("txt") + stat;
     auto* box = Named(new QLineEdit, name.c_str());
-    box->setToolTip(QStringLiteral("目標のレベルでの%1。%2。空なら任意です")
+    box->setToolTip(QStringLiteral("目標のレベルでの%1。空なら任意です。\n%2")
                         .arg(Text(stat), QString::fromStdString(wording::RangeSyntaxText())));
     box->setValidator(new ConditionFilter(box));
     GuardPaste(*box);

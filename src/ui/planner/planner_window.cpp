@@ -31,7 +31,9 @@ QString Utf8(const std::string& text) {
 constexpr int kPreferredSlots = 4;
 constexpr int kPreferredExtraLines = 10;
 constexpr const char* kWidestSlot = "スターアトマイザー×100、";
-constexpr int kWindowMargin = 3;
+// The pages' frame is the window's edge: the plan's table needs every pixel of width on a
+// small screen.
+constexpr int kWindowMargin = 0;
 // 「もっと探す」 asks this many times the work of the search before.
 constexpr int kMoreEffort = 4;
 

@@ -5,7 +5,7 @@
 namespace toviran {
 namespace {
 
-constexpr int kPageMargin = 5;
+constexpr int kPageMargin = 4;
 
 QString Text(const char* utf8) {
     return QString::fromUtf8(utf8);
@@ -41,7 +41,7 @@ QHBoxLayout* Run(ReachControls& c) {
     auto* row = new QHBoxLayout;
     c.cmdRun = Button("cmdReachRun", "調べる(&K)", "まだ調べていない姿を調べます");
     c.cmdStop = Button("cmdReachStop", "中止(&T)", "調べるのをやめます。調べ終えた姿は残ります");
-    c.progress = Named(new QProgressBar, "reachProgress", "調べ終えた姿の数");
+    c.progress = Named(new QProgressBar, "reachProgress", "57の姿のうち、調べ終えた数");
     c.progress->setAccessibleName(Text("調べ終えた姿の数"));
     c.progress->setRange(0, 1);
     c.progress->setValue(0);

@@ -220,6 +220,8 @@ void ReachTab::ShowCurrent() {
             text += QStringLiteral("調べています…");
         } else if (known != nullptr) {
             text += Utf8(wording::ReachRowText(known->row));
+            if (known->effort > 1)
+                text += QStringLiteral("（探す作業%1倍で調べました）").arg(known->effort);
             open = known->row.level > 0;
             more = known->row.status == planner::ReachRow::Status::Unsettled &&
                    known->effort < planner::kMostEffort;
