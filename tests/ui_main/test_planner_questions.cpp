@@ -226,7 +226,7 @@ class PlannerQuestionsTest : public QObject {
             QVERIFY(f.SearchEnds());
             request.options.effort = effort;
             const planner::PlanResult more = planner::FindPlan(request);
-            QVERIFY(more.plan.has_value());
+            QVERIFY(more.plan.has_value() && f.Planner()->ShownPlan() != nullptr);
             QCOMPARE(f.Planner()->ShownPlan()->items, more.plan->items);
             QCOMPARE(p.progress->value(), SpentShare(more));
             QVERIFY(p.lblRequest->accessibleName().endsWith(

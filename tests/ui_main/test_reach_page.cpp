@@ -120,8 +120,8 @@ class ReachPageTest : public QObject {
         }
         QCOMPARE(Focused(), f.r->optFromNew);  // round the page and back
         QCOMPARE(std::count(visited.begin(), visited.end(), f.r->table), 1);
-        const auto table = std::find(visited.begin(), visited.end(), f.r->table);
-        QCOMPARE(*(table + 1), f.r->cmdOpen);
+        const auto tableAt = std::find(visited.begin(), visited.end(), f.r->table);
+        QCOMPARE(*(tableAt + 1), f.r->cmdOpen);
         f.r->table->setFocus();
         Key(Qt::Key_Home);
         QCOMPARE(f.r->table->CurrentForm(), 0);
@@ -148,13 +148,27 @@ class ReachPageTest : public QObject {
         QCOMPARE(int{plan.final.level}, row.level);
         QCOMPARE(plan.items, row.items);
 
-        // A row with no level has no plan to open.
+        // A row with no level has no plan to open; a double click opens one that has.
         f.Planner()->pages().setCurrentIndex(1);
         f.ClickRow(MagFormIndex("カルキ"));
         QVERIFY(!f.r->cmdOpen->isEnabled());
         f.r->table->setFocus();
         Key(Qt::Key_Enter);
         QCOMPARE(f.Planner()->pages().currentIndex(), 1);
+        QTableWidget& table = *f.r->table;
+        table.scrollToTop();
+        QTest::mouseDClick(table.viewport(), Qt::LeftButton, {},
+                           table.visualItemRect(table.item(0, 0)).center());
+        QCOMPARE(f.Planner()->pages().currentIndex(), 0);
+        QCOMPARE(f.p->cmbForm->currentData().toInt(), 0);
+        QVERIFY(f.SearchEnds());
+        QCOMPARE(f.Planner()->ShownPlan()->items, 0);
+
+        // Escape in the table closes the window, as anywhere in it.
+        f.Planner()->pages().setCurrentIndex(1);
+        f.r->table->setFocus();
+        Key(Qt::Key_Escape);
+        QVERIFY(!f.Planner()->isVisible());
     }
 
     // 中止 stops the table with the rows it has; 調べる goes on with the rest.
