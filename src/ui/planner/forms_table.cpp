@@ -101,6 +101,21 @@ QSize FormsTable::minimumSizeHint() const {
     return {width, QTableWidget::minimumSizeHint().height()};
 }
 
+QModelIndex FormsTable::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
+    const int column = std::max(0, currentIndex().column());
+    switch (action) {
+        case MoveHome:
+            return model()->index(0, column);
+        case MoveEnd:
+            return model()->index(rowCount() - 1, column);
+        case MoveLeft:
+        case MoveRight:
+            return currentIndex();
+        default:
+            return QTableWidget::moveCursor(action, modifiers);
+    }
+}
+
 // Enter opens the current row, as a double click does.
 void FormsTable::keyPressEvent(QKeyEvent* event) {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;

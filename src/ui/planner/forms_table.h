@@ -1,7 +1,8 @@
 #pragma once
 // The table of every form a mag can still become: a row per form in catalogue order, with
 // the lowest level, the plan's items there and the bound, and the answer. A row is chosen
-// with the arrow keys or a click; Enter or a double click opens it; Tab leaves the table.
+// with the arrow keys, Home, End or a click; Enter or a double click opens it; Tab leaves
+// the table.
 #include <QTableWidget>
 #include <functional>
 
@@ -31,6 +32,8 @@ class FormsTable final : public QTableWidget {
     QSize minimumSizeHint() const override;
 
   protected:
+    // Home and End go to the first and last form, as in a list; left and right stay.
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
