@@ -1,5 +1,7 @@
 // The planner window through the main window's menu and its own controls, with the
 // desktop services faked and small search budgets.
+#include <QHeaderView>
+#include <QScrollBar>
 #include <QtTest>
 
 #include "engine/mag_forms.h"
@@ -304,6 +306,31 @@ class PlannerTest : public QObject {
         plan.lowerBound = plan.items;
         QVERIFY(PlanSummaryText(plan).find("これより少ない与え方はありません") !=
                 std::string::npos);
+    }
+
+    // Every column stays in view at the table's least width, with the scroll bar a long
+    // plan brings, however wide the table was before: the items rows, which span every
+    // column, are packed into what the columns leave them.
+    void everyColumnFitsTheLeastWidth() {
+        planner::Plan plan;
+        for (int i = 0; i < 12; ++i) {
+            planner::Press press;
+            for (int slot = 0; slot < 4; ++slot) press.feedSlots.push_back({10, 100});
+            press.after = AtLevel(10 + i);
+            press.after.form = static_cast<std::int8_t>(MagFormIndex("マスターシステム"));
+            plan.presses.push_back(press);
+        }
+        plan.final = plan.presses.back().after;
+        PlanTable table;
+        table.ShowPlan(plan, PlanSteps(plan, AtLevel(5)));
+        table.show();
+        const QSize least = table.minimumSizeHint();
+        for (const int width : {least.width(), 2 * least.width(), least.width()}) {
+            table.resize(width, least.height());
+            QCoreApplication::processEvents();
+            QVERIFY(table.verticalScrollBar()->isVisible());
+            QVERIFY(table.horizontalHeader()->length() <= table.viewport()->width());
+        }
     }
 
     void aMagOffThePlanIsToldAndCanBePlannedAgain() {

@@ -123,6 +123,10 @@ class ReachPageTest : public QObject {
         const auto tableAt = std::find(visited.begin(), visited.end(), f.r->table);
         QCOMPARE(*(tableAt + 1), f.r->cmdOpen);
         f.r->table->setFocus();
+        Key(Qt::Key_End);
+        QCOMPARE(f.r->table->CurrentForm(), kMagFormCount - 1);
+        Key(Qt::Key_Right);
+        QCOMPARE(f.r->table->CurrentForm(), kMagFormCount - 1);
         Key(Qt::Key_Home);
         QCOMPARE(f.r->table->CurrentForm(), 0);
         Key(Qt::Key_Down);
