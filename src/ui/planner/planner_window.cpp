@@ -17,7 +17,6 @@
 #include "ui/planner/plan_text.h"
 #include "ui/planner/planner_inputs.h"
 #include "ui/planner/planner_messages.h"
-#include "wording/reach_row_text.h"
 #include "wording/reason_text.h"
 
 namespace toviran {
@@ -74,6 +73,7 @@ PlannerWindow::PlannerWindow(PlannerHost& host, QWidget& owner, std::function<vo
     pages_->setTabToolTip(0, QStringLiteral("目標を決めて、えさの与え方を探します"));
     pages_->setTabToolTip(1, QStringLiteral("マグがこれからなれる姿を、すべて調べます"));
     c_ = BuildPlannerControls(*planPage_);
+    level_ = std::make_unique<DefaultLevel>(c_, host_, *rows_, *this);
     reachTab_ = new ReachTab(
         *reachPage, host_, *rows_,
         [this](bool newMag, const planner::ReachRow& row) { OpenReachRow(newMag, row); }, this);
@@ -94,7 +94,7 @@ PlannerWindow::~PlannerWindow() {
 void PlannerWindow::SetReachOptions(const planner::PlanOptions& options) {
     rows_->SetOptions(options);
     reachTab_->Refresh();
-    if (LevelIsDefault()) FormPicked();
+    if (level_->Holds()) FormPicked();
 }
 
 void PlannerWindow::Connect() {
@@ -110,8 +110,7 @@ void PlannerWindow::Connect() {
     });
     connect(c_.txtLevel, &QLineEdit::textEdited, this, [this] {
         searchWhenLevelKnown_ = false;
-        rows_->Drop(ReachRows::kLevel);
-        ShowLevelNote({});
+        level_->StopLooking();
     });
     // Any change of what is asked may make the plan shown an answer to other inputs.
     for (QLineEdit* box :
@@ -122,7 +121,7 @@ void PlannerWindow::Connect() {
     for (QCheckBox* item : c_.chkItems)
         connect(item, &QCheckBox::toggled, this, [this] { ShowPlanState(); });
     connect(c_.optFromNew, &QRadioButton::toggled, this, [this] {
-        if (LevelIsDefault()) FormPicked();  // the lowest level is the start's
+        if (level_->Holds()) FormPicked();  // the lowest level is the start's
         ShowPlanState();
     });
     connect(c_.cmdSearch, &QPushButton::clicked, this, [this] { Search(); });
@@ -140,7 +139,7 @@ void PlannerWindow::Connect() {
 void PlannerWindow::ClassOrIdChanged() {
     ShowClassAndReach();
     reachTab_->ClassOrIdChanged();
-    if (LevelIsDefault()) FormPicked();  // the lowest level may differ for them
+    if (level_->Holds()) FormPicked();  // the lowest level may differ for them
     ShowPlanState();
 }
 
@@ -162,58 +161,17 @@ const planner::FormReach* PlannerWindow::PickedReach() const {
     return &reach_[static_cast<std::size_t>(form)];
 }
 
-// A form picked gets the lowest level at which the start chosen can be it; any form keeps
-// the level typed.
+// The form's note says why it cannot be reached; the level box gets its lowest level.
 void PlannerWindow::FormPicked() {
     const planner::FormReach* reach = PickedReach();
     ShowPickedReach(*c_.cmbForm, *c_.lblFormNote, reach, host_.SelectedClass(),
                     host_.SelectedParity());
-    rows_->Drop(ReachRows::kLevel);
     searchWhenLevelKnown_ = false;
-    ShowLevelNote({});
-    defaultLevel_.reset();
-    if (reach == nullptr) return;
-    // A level the form can never be had at is no default: the note says why.
-    ShowDefaultLevel({});
-    if (reach->reachable) LookForLowestLevel();
-}
-
-bool PlannerWindow::LevelIsDefault() const {
-    return defaultLevel_ && *defaultLevel_ == c_.txtLevel->text();
-}
-
-void PlannerWindow::ShowDefaultLevel(const QString& level) {
-    c_.txtLevel->setText(level);
-    defaultLevel_ = level;
-}
-
-ReachKey PlannerWindow::LevelKey() const {
-    return {c_.optFromNew->isChecked(), host_.SelectedClass(), host_.SelectedParity(),
-            PickedForm(*c_.cmbForm)};
-}
-
-// The evolution tables only say where a form begins; whether the feed tables let the mag
-// get there, the row of the table of every form says. It takes a few seconds the first
-// time, on that table's threads; both pages then know it.
-void PlannerWindow::LookForLowestLevel() {
-    if (const KnownRow* known = rows_->Find(LevelKey())) {
-        ShowRowLevel(known->row);
-        return;
-    }
-    // Only an open window looks: one that opens looks then.
-    if (!isVisible()) return;
-    ShowLevelNote(QStringLiteral("（確かめています…）"));
-    rows_->Ask(LevelKey(), 1, ReachRows::kLevel, true);
-}
-
-bool PlannerWindow::LookingForLevel() const {
-    return LevelIsDefault() && PickedReach() != nullptr && rows_->Waiting(LevelKey());
+    level_->Pick(reach);
 }
 
 void PlannerWindow::RowKnown(const ReachKey& key) {
-    if (!LevelIsDefault() || PickedReach() == nullptr || key != LevelKey()) return;
-    ShowRowLevel(rows_->Find(key)->row);
-    if (!searchWhenLevelKnown_) return;
+    if (!level_->Take(key) || !searchWhenLevelKnown_) return;
     searchWhenLevelKnown_ = false;
     if (c_.txtLevel->text().isEmpty())
         ShowStatus({});  // the form's note says why there is no level
@@ -221,31 +179,11 @@ void PlannerWindow::RowKnown(const ReachKey& key) {
         Search();
 }
 
-// The row's level is one with a plan; with none, the note says why.
-void PlannerWindow::ShowRowLevel(const planner::ReachRow& row) {
-    ShowLevelNote({});
-    if (row.level > 0) {
-        ShowDefaultLevel(QString::number(row.level));
-        return;
-    }
-    ShowDefaultLevel({});
-    QString note = Utf8(wording::ReachRowText(row));
-    if (row.status == planner::ReachRow::Status::Unsettled)
-        note += QStringLiteral("レベルを入れれば、そのレベルで探せます。");
-    ShowPhrases(*c_.lblFormNote, note, QStringLiteral("姿の説明"));
-    c_.lblFormNote->show();
-}
-
-void PlannerWindow::ShowLevelNote(const QString& note) {
-    ShowPhrases(*c_.lblLevelNote, note, QStringLiteral("目標のレベルの確かめ"));
-    c_.lblLevelNote->setVisible(!note.isEmpty());
-}
-
 // A search runs until it ends or is stopped: 探す (and Enter) wait till then. Asked while
 // the level is being looked for, it searches once the level is known.
 void PlannerWindow::Search() {
     if (search_->Running()) return;
-    if (c_.txtLevel->text().isEmpty() && LookingForLevel()) {
+    if (c_.txtLevel->text().isEmpty() && level_->Looking()) {
         searchWhenLevelKnown_ = true;
         ShowStatus(QStringLiteral("目標のレベルを確かめています。わかりしだい探します。"));
         return;
@@ -269,11 +207,9 @@ void PlannerWindow::SearchMore() {
 }
 
 void PlannerWindow::StartSearch(planner::PlanRequest request) {
-    rows_->Drop(ReachRows::kLevel);
     searchWhenLevelKnown_ = false;
     // The level asked is the player's now: it stays while the mag is fed along the plan.
-    defaultLevel_.reset();
-    ShowLevelNote({});
+    level_->Release();
     asked_ = std::move(request);
     c_.progress->setValue(0);
     SetSearching(true);
@@ -396,7 +332,7 @@ PlanPlace PlannerWindow::PlaceNow() const {
 void PlannerWindow::MagChanged() {
     rows_->ForgetCurrentMag();
     reachTab_->MagChanged();
-    if (LevelIsDefault() && !c_.optFromNew->isChecked()) FormPicked();
+    if (level_->Holds() && !c_.optFromNew->isChecked()) FormPicked();
     if (!shown_) {
         ShowPlanState();
         return;
@@ -525,18 +461,15 @@ void PlannerWindow::ShowStatus(const QString& text, bool offerAgain) {
 
 void PlannerWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    const planner::FormReach* reach = PickedReach();
-    if (LevelIsDefault() && reach != nullptr && reach->reachable && !LookingForLevel())
-        LookForLowestLevel();
+    level_->LookWhenShown(PickedReach());
     if (pages_->currentWidget() != planPage_) reachTab_->Shown();
 }
 
 void PlannerWindow::closeEvent(QCloseEvent* event) {
     StopSearch();
-    rows_->Drop(ReachRows::kLevel);
+    level_->StopLooking();
     reachTab_->Hidden();
     searchWhenLevelKnown_ = false;
-    ShowLevelNote({});
     event->accept();
     if (onClosed_) onClosed_();
 }

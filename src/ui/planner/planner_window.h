@@ -14,12 +14,14 @@
 #include <QTabWidget>
 #include <QWidget>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
 #include "planner/plan.h"
 #include "planner/reachability.h"
 #include "ui/planner/background_job.h"
+#include "ui/planner/default_level.h"
 #include "ui/planner/plan_follow.h"
 #include "ui/planner/planner_controls.h"
 #include "ui/planner/planner_host.h"
@@ -86,14 +88,7 @@ class PlannerWindow final : public QWidget {
     void ShowClassAndReach();
     const planner::FormReach* PickedReach() const;
     void FormPicked();
-    bool LevelIsDefault() const;
-    void ShowDefaultLevel(const QString& level);
-    ReachKey LevelKey() const;
-    void LookForLowestLevel();
-    bool LookingForLevel() const;
     void RowKnown(const ReachKey& key);
-    void ShowRowLevel(const planner::ReachRow& row);
-    void ShowLevelNote(const QString& note);
     void StartSearch(planner::PlanRequest request);
     void SearchEnded(planner::PlanResult result);
     void ShowSpent(const planner::PlanResult& result);
@@ -117,15 +112,13 @@ class PlannerWindow final : public QWidget {
     PlannerControls c_;
     planner::PlanOptions options_;
     std::vector<planner::FormReach> reach_;  // for the main window's class and ID
-    // The level this window put into the level box (empty while it looks for one); the box
-    // holds the window's default while it holds this.
-    std::optional<QString> defaultLevel_;
-    bool searchWhenLevelKnown_ = false;  // 探す came while that level was being looked for
-    planner::PlanRequest asked_;         // the running search's request
+    bool searchWhenLevelKnown_ = false;      // 探す came while that level was being looked for
+    planner::PlanRequest asked_;             // the running search's request
     std::optional<Shown> shown_;
     std::optional<Outcome> outcome_;
     BackgroundJob<planner::PlanResult>* search_;
     ReachRows* rows_;
+    std::unique_ptr<DefaultLevel> level_;
     ReachTab* reachTab_ = nullptr;
 };
 
