@@ -7,6 +7,7 @@
 #include "engine/mag_forms.h"
 #include "main_window_fixture.h"
 #include "planner/planner.h"
+#include "planner/reach_table.h"
 #include "planner/replay.h"
 #include "platform/phrases.h"
 #include "ui/planner/planner_window.h"
@@ -17,17 +18,26 @@ inline constexpr int kSearchMilliseconds = 20000;
 
 struct PlannerFixture : MainWindowFixture {
     PlannerWindow* Planner() const { return window.findChild<PlannerWindow*>(); }
-    // Budgets that end a search in well under a second.
+    // Budgets that end a search in well under a second, bounded by work alone.
     static planner::PlanOptions Small() {
         planner::PlanOptions small;
         small.beamWidth = 256;
         small.work = 2'000'000;
+        small.timeLimit = std::chrono::milliseconds{0};
+        return small;
+    }
+    // A row of the table of every form in a fraction of a second: most forms stay unsettled.
+    static planner::PlanOptions SmallReach() {
+        planner::PlanOptions small = planner::ReachRequest::ReachOptions();
+        small.work = 30'000;
+        small.timeLimit = std::chrono::milliseconds{0};
         return small;
     }
     // Opens the planner from the menu, with small budgets.
     const PlannerControls& Open() {
         c().menu.mnuPlanner->trigger();
         Planner()->SetPlanOptions(Small());
+        Planner()->SetReachOptions(SmallReach());
         return Planner()->controls();
     }
     // Asks for `form` at `level`, with the stat levels given.

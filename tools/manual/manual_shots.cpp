@@ -63,9 +63,12 @@ bool ShootPlanner(QWidget& main, const QDir& folder) {
     auto* form = planner->findChild<QComboBox*>(QStringLiteral("cmbForm"));
     form->setCurrentIndex(form->findText(QStringLiteral("カバンダ")));
     auto* progress = planner->findChild<QProgressBar*>(QStringLiteral("progress"));
+    auto* stop = planner->findChild<QPushButton*>(QStringLiteral("cmdStop"));
     auto* table = planner->findChild<QTableWidget*>(QStringLiteral("tblPlan"));
+    // Asked at once, the search starts when the lowest level is known; the bar then counts
+    // the share of the budget spent, of which a quick target spends little.
     planner->findChild<QPushButton*>(QStringLiteral("cmdSearch"))->click();
-    bool ok = WaitFor([progress] { return progress->value() >= 300; }) &&
+    bool ok = WaitFor([progress, stop] { return stop->isEnabled() && progress->value() > 0; }) &&
               Save(planner, folder, "planner-search.png");
     ok = WaitFor([table] { return table->rowCount() > 0; }) && ok;
     ok = Save(planner, folder, "planner-result.png") && ok;

@@ -5,6 +5,7 @@
 #include "engine/mag_forms.h"
 #include "engine/rare_evolution.h"
 #include "ui/phrase_label.h"
+#include "wording/conditions_text.h"
 #include "wording/reach_text.h"
 
 namespace toviran {
@@ -22,18 +23,28 @@ QString Caption(const planner::FormReach& reach) {
     return caption;
 }
 
+// Forms keep their catalogue number as their row: any form comes after them all.
+int RowOf(int form) {
+    return form == planner::kAnyForm ? kMagFormCount : form;
+}
+
 QStandardItem* Item(const QComboBox& list, int form) {
     auto* model = qobject_cast<QStandardItemModel*>(list.model());
-    return model != nullptr ? model->item(form) : nullptr;
+    return model != nullptr ? model->item(RowOf(form)) : nullptr;
 }
 
 }  // namespace
 
 void ShowReach(QComboBox& list, const std::vector<planner::FormReach>& reach, CharacterClass cls,
                SectionIdParity parity) {
-    if (list.count() != kMagFormCount) {
+    if (list.count() != kMagFormCount + 1) {
         list.clear();
         for (int form = 0; form < kMagFormCount; ++form) list.addItem(QString(), form);
+        list.addItem(QString::fromStdString(wording::TargetFormText(planner::kAnyForm)),
+                     planner::kAnyForm);
+        list.setItemData(RowOf(planner::kAnyForm),
+                         QStringLiteral("どの姿でもかまいません。能力値の条件だけで探します"),
+                         Qt::ToolTipRole);
     }
     for (const planner::FormReach& r : reach) {
         list.setItemText(r.form, Caption(r));
@@ -52,10 +63,11 @@ bool FormGreyed(const QComboBox& list, int form) {
     return item != nullptr && !item->isEnabled();
 }
 
-void ShowPickedReach(QComboBox& list, QLabel& note, const planner::FormReach& reach,
+void ShowPickedReach(QComboBox& list, QLabel& note, const planner::FormReach* reach,
                      CharacterClass cls, SectionIdParity parity) {
+    const bool greyed = reach != nullptr && !reach->reachable;
     QPalette palette;  // inherited: the window's own colours
-    if (!reach.reachable) {
+    if (greyed) {
         palette = list.palette();
         const QColor grey = palette.color(QPalette::Disabled, QPalette::ButtonText);
         for (const auto group : {QPalette::Active, QPalette::Inactive}) {
@@ -64,11 +76,10 @@ void ShowPickedReach(QComboBox& list, QLabel& note, const planner::FormReach& re
         }
     }
     list.setPalette(palette);
-    ShowPhrases(note,
-                reach.reachable ? QString()
-                                : QString::fromStdString(wording::ReachText(reach, cls, parity)),
-                QStringLiteral("姿の説明"));
-    note.setVisible(!reach.reachable);
+    ShowPhrases(
+        note, greyed ? QString::fromStdString(wording::ReachText(*reach, cls, parity)) : QString(),
+        QStringLiteral("姿の説明"));
+    note.setVisible(greyed);
 }
 
 }  // namespace toviran

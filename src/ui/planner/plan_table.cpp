@@ -243,11 +243,16 @@ int PlanTable::LineHeight() const {
 }
 
 // The form column takes whatever width the others leave: never less than its names need.
+// Only the mag rows' names count: the items rows span every column, packed into the width
+// the columns leave them, so packed for a wider table they would keep it too wide.
 void PlanTable::FitFormColumn() {
     const int form = static_cast<int>(MagColumn::Form);
     QHeaderView& header = *horizontalHeader();
     const int others = header.length() - header.sectionSize(form);
-    const int needed = std::max(header.sectionSizeHint(form), sizeHintForColumn(form));
+    int needed = header.sectionSizeHint(form);
+    for (std::size_t i = 0; i < steps_.size(); ++i)
+        if (const QTableWidgetItem* cell = item(MagRow(i), form))
+            needed = std::max(needed, sizeHintForIndex(indexFromItem(cell)).width());
     header.resizeSection(form, std::max(needed, viewport()->width() - others));
 }
 

@@ -6,7 +6,9 @@
 #include "engine/mag_forms.h"
 #include "engine/rare_evolution.h"
 #include "plan_script/plan_script.h"
+#include "wording/answer_text.h"
 #include "wording/conditions_text.h"
+#include "wording/play_time.h"
 
 namespace toviran {
 namespace {
@@ -60,11 +62,14 @@ std::string RequestText(const planner::PlanRequest& request) {
     return text;
 }
 
-std::string PlanSummaryText(const planner::Plan& plan) {
+std::string PlanSummaryText(const planner::Plan& plan, planner::SearchEnd end) {
     if (plan.presses.empty() && plan.specialItem < 0)
         return "このマグはもう目標どおりです。えさは要りません。";
     std::string text = "えさ " + std::to_string(plan.items) + "個、与える " +
-                       std::to_string(plan.presses.size()) + "回。";
+                       std::to_string(plan.presses.size()) + "回";
+    if (wording::FeedSeconds(plan.items) > 0)
+        text += "（" + wording::FeedTimeText(plan.items) + "）";
+    text += "。";
     if (plan.specialItem >= 0) {
         const std::string item = "「" + SpecialItemText(plan.specialItem) + "」";
         if (plan.specialAfter >= plan.presses.size())
@@ -74,12 +79,8 @@ std::string PlanSummaryText(const planner::Plan& plan) {
         else
             text += std::to_string(plan.specialAfter) + "回目のあとで" + item + "を使います。";
     }
-    if (plan.items <= plan.lowerBound) return text + "\nこれより少ない与え方はありません。";
-    // The bound is only a floor: no feeding is known to reach it.
-    return text + "\nこれより少ない与え方があるかどうかは、確かめきれていません。" +
-           "あったとしても、えさは" + std::to_string(plan.lowerBound) +
-           "個以上要ります（減らせるのは多くて" + std::to_string(plan.items - plan.lowerBound) +
-           "個）。";
+    return text + "\n" + wording::SearchCutText(end) +
+           wording::BoundText(plan.items, plan.lowerBound);
 }
 
 std::string PlanScriptText(const planner::PlanRequest& request, const planner::Plan& plan) {

@@ -21,11 +21,13 @@ std::string SpecialItemStepText(int specialItem);
 // What the plan answers: "カバンダ Lv100（DEF 5・POW 30・DEX 15・MIND 50）、HU・偶数ID、
 // 新しいマグから", naming the start mag when it is the player's, and the items when not all.
 std::string RequestText(const planner::PlanRequest& request);
-// "えさ 130個、与える 2回。", for a rare form when the special item is used, and on a line
-// of its own, against the planner's proven least number of items, either that no feeding
-// uses fewer or that the least is only a floor, and how many items fewer it allows at
-// most. A plan with nothing to do says that the mag is already the target.
-std::string PlanSummaryText(const planner::Plan& plan);
+// "えさ 130個、与える 2回（えさ時計で約7時間10分）。", for a rare form when the special
+// item is used, and on a line of its own, when the search stopped before it settled, what
+// stopped it, then against the planner's proven least number of items, either that no
+// feeding uses fewer or that the least is only a floor. A plan with nothing to do says that
+// the mag is already the target.
+std::string PlanSummaryText(const planner::Plan& plan,
+                            planner::SearchEnd end = planner::SearchEnd::Found);
 // The script: a comment naming the target, the class and ID, the starting mag ("new", or
 // "set" with its values), the presses, and "show" to print where the mag ends.
 std::string PlanScriptText(const planner::PlanRequest& request, const planner::Plan& plan);

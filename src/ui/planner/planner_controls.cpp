@@ -6,21 +6,25 @@
 #include <algorithm>
 
 #include "ui/digit_filter.h"
+#include "ui/planner/condition_filter.h"
 #include "ui/planner/form_list_view.h"
 #include "ui/safe_paste.h"
+#include "wording/conditions_text.h"
 
 namespace toviran {
 namespace {
 
 // Narrow enough to stand beside the main window on a 1366-pixel-wide screen.
 constexpr int kItemColumns = 3;
-constexpr int kWindowMargin = 6;
+constexpr int kPageMargin = 4;
 constexpr int kBoxPadding = 8;  // the box's frame and text margins
 constexpr int kItemGap = 2;
-constexpr int kStatGap = 8;
+constexpr int kStatGap = 4;
 constexpr int kNumberDigits = 3;  // levels go up to 200
 constexpr int kItemRowGap = 0;
 constexpr const char* kStatNames[] = {"DEF", "POW", "DEX", "MIND"};
+// The longest condition a stat box shows whole.
+constexpr const char* kWidestCondition = "45..100";
 
 QString Text(const char* utf8) {
     return QString::fromUtf8(utf8);
@@ -46,6 +50,19 @@ QLineEdit* NumberBox(const char* name, const char* placeholder, const char* tool
     return box;
 }
 
+// A stat's box: a number, a range or nothing; the tooltip says how they are written.
+QLineEdit* ConditionBox(const char* stat) {
+    const std::string name = std::string("txt") + stat;
+    auto* box = Named(new QLineEdit, name.c_str());
+    box->setToolTip(QStringLiteral("目標のレベルでの%1。空なら任意です。\n%2")
+                        .arg(Text(stat), QString::fromStdString(wording::RangeSyntaxText())));
+    box->setValidator(new ConditionFilter(box));
+    GuardPaste(*box);
+    box->setPlaceholderText(Text("任意"));
+    box->setFixedWidth(box->fontMetrics().horizontalAdvance(Text(kWidestCondition)) + kBoxPadding);
+    return box;
+}
+
 // A box's caption, which a screen reader also reads as the box's own name.
 QLabel* Caption(const char* text, QWidget* box) {
     auto* label = new QLabel(Text(text));
@@ -61,7 +78,7 @@ QPushButton* Button(const char* name, const char* caption, const char* tooltip) 
 class Builder {
   public:
     explicit Builder(QWidget& window) : layout_(new QVBoxLayout(&window)) {
-        layout_->setContentsMargins(kWindowMargin, kWindowMargin, kWindowMargin, kWindowMargin);
+        layout_->setContentsMargins(kPageMargin, kPageMargin, kPageMargin, kPageMargin);
     }
 
     PlannerControls Build() {
@@ -88,7 +105,8 @@ class Builder {
         auto* box = new QGroupBox(Text("目標"));
         auto* grid = new QGridLayout(box);
         c_.cmbForm = Named(new QComboBox, "cmbForm",
-                           "なりたい姿。灰色の姿は、今のクラスとIDではえさで育ちません");
+                           "なりたい姿。灰色の姿は、今のクラスとIDではえさで育ちません。"
+                           "一番下の「任意の姿」なら、姿は問いません");
         c_.cmbForm->setMaxVisibleItems(20);
         UseFormListView(*c_.cmbForm);
         c_.txtLevel = NumberBox("txtLevel", "",
@@ -109,10 +127,7 @@ class Builder {
         grid->addWidget(c_.lblFormNote, 1, 1, 1, 6);
         auto* stats = new QHBoxLayout;
         for (int k = 0; k < 4; ++k) {
-            const std::string name = std::string("txt") + kStatNames[k];
-            c_.txtBuild[k] =
-                NumberBox(name.c_str(), "任意",
-                          "目標のレベルでの能力のレベル。空ならどんな配分でもかまいません");
+            c_.txtBuild[k] = ConditionBox(kStatNames[k]);
             stats->addWidget(Caption(kStatNames[k], c_.txtBuild[k]));
             stats->addWidget(c_.txtBuild[k]);
             stats->addSpacing(kStatGap);
@@ -160,7 +175,8 @@ class Builder {
                    "一番少ないえさで目標に届く与え方を探します（Lvや能力の欄で Enter でも）");
         c_.cmdStop = Button("cmdStop", "中止(&T)", "探すのをやめます");
         c_.cmdStop->setEnabled(false);
-        c_.progress = Named(new QProgressBar, "progress");
+        c_.progress = Named(new QProgressBar, "progress",
+                            "探す作業の上限のうち、使った割合です。半分なら上限の半分を使いました");
         c_.progress->setAccessibleName(Text("探す作業の進み具合"));
         c_.progress->setRange(0, 1000);
         c_.progress->setValue(0);
@@ -168,6 +184,10 @@ class Builder {
         row->addWidget(c_.cmdSearch);
         row->addWidget(c_.cmdStop);
         row->addWidget(c_.progress, 1);
+        c_.cmdMore =
+            Button("cmdMore", "もっと探す(&M)", "同じ条件を、前の4倍の作業でもう一度探します");
+        c_.cmdMore->hide();  // offered when a search ran out of its budget
+        row->addWidget(c_.cmdMore);
         return row;
     }
 

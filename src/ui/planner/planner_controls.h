@@ -1,7 +1,7 @@
 #pragma once
-// The planner window's controls: the target (form, level, optional stat levels), the items
-// allowed, the starting mag, the search with its progress, the plan's table and the
-// buttons that use the plan.
+// The planner window's controls: the target (a form or any form, the level, optional stat
+// conditions), the items allowed, the starting mag, the search with its progress, the
+// plan's table and the buttons that use the plan.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -23,17 +23,19 @@ inline constexpr const char* kSetTip =
 struct PlannerControls {
     QComboBox* cmbForm = nullptr;
     QLineEdit* txtLevel = nullptr;
-    QLabel* lblFormNote = nullptr;         // why the form picked cannot be reached, when it cannot
-    QLabel* lblLevelNote = nullptr;        // while the lowest level for the form is looked for
-    std::array<QLineEdit*, 4> txtBuild{};  // DEF, POW, DEX, MIND; empty: not asked for
+    QLabel* lblFormNote = nullptr;   // why the form picked cannot be reached, when it cannot
+    QLabel* lblLevelNote = nullptr;  // while the lowest level for the form is looked for
+    // DEF, POW, DEX, MIND: a level, a range ("N..", "..N", "N..M") or empty for any.
+    std::array<QLineEdit*, 4> txtBuild{};
     std::array<QCheckBox*, kFeedItemCount> chkItems{};
     QRadioButton* optFromCurrent = nullptr;
     QRadioButton* optFromNew = nullptr;
     QLabel* lblClass = nullptr;  // the main window's class and ID, which the plan uses
     QPushButton* cmdSearch = nullptr;
     QPushButton* cmdStop = nullptr;
-    QProgressBar* progress = nullptr;
-    QLabel* lblRequest = nullptr;  // what the plan shown answers
+    QProgressBar* progress = nullptr;  // the share of the search's budget spent
+    QPushButton* cmdMore = nullptr;    // shown when the search ran out of its budget
+    QLabel* lblRequest = nullptr;      // what the plan shown answers
     QLabel* lblSummary = nullptr;
     PlanTable* table = nullptr;
     QPushButton* cmdSet = nullptr;

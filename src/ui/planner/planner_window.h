@@ -1,34 +1,34 @@
 #pragma once
-// The feed planner window ("えさプランナー"), a tool window owned by the main window. It
-// searches, on a thread of its own, for the feeding with the fewest items from the main
-// window's mag (or a new one) to a chosen form and level, with the main window's class
-// and ID; shows the plan step by step under what it answers; puts the step due next into
-// the main window's feed inputs; follows the mag along the plan; and copies the plan as a
-// toviran-sim script. It knows the main window only as a PlannerHost.
+// The feed planner window ("えさプランナー"), a tool window owned by the main window. On
+// its first page it searches, on a thread of its own, for the feeding with the fewest items
+// from the main window's mag (or a new one) to a chosen form (or any form) at a chosen
+// level, with conditions on the stats if asked, with the main window's class and ID; shows
+// the plan step by step under what it answers; puts the step due next into the main
+// window's feed inputs; follows the mag along the plan; and copies the plan as a
+// toviran-sim script. A search that ran out of its budget offers 「もっと探す」. On its
+// second page it lists every form the mag can still become, and a row there opens its plan
+// on the first. It knows the main window only as a PlannerHost.
 //
 // From the keyboard: Enter in the level and stat boxes searches, Escape closes the window,
-// each button has a mnemonic, and Tab passes through the plan's table in one step.
+// each button has a mnemonic, and Tab passes through each table in one step.
+#include <QTabWidget>
 #include <QWidget>
 #include <functional>
-#include <map>
+#include <memory>
 #include <optional>
-#include <tuple>
 #include <vector>
 
 #include "planner/plan.h"
 #include "planner/reachability.h"
 #include "ui/planner/background_job.h"
+#include "ui/planner/default_level.h"
 #include "ui/planner/plan_follow.h"
 #include "ui/planner/planner_controls.h"
 #include "ui/planner/planner_host.h"
+#include "ui/planner/reach_rows.h"
+#include "ui/planner/reach_tab.h"
 
 namespace toviran {
-
-// The lowest level at which the planner finds a form, for a class, ID and form.
-struct LowestLevel {
-    std::tuple<int, int, int> key;  // class, ID, form
-    std::optional<int> level;
-};
 
 class PlannerWindow final : public QWidget {
     Q_OBJECT
@@ -40,8 +40,13 @@ class PlannerWindow final : public QWidget {
     ~PlannerWindow() override;
 
     const PlannerControls& controls() const { return c_; }
+    const ReachControls& reachControls() const { return reachTab_->controls(); }
+    QTabWidget& pages() const { return *pages_; }
     // The planner's budgets for the searches that follow (the program keeps the defaults).
     void SetPlanOptions(const planner::PlanOptions& options) { options_ = options; }
+    // The budget of a row of the table of every form, at effort 1, for the rows not yet
+    // known (the program keeps the planner's own).
+    void SetReachOptions(const planner::PlanOptions& options);
     bool Searching() const { return search_->Running(); }
     // The plan shown, if any, and whether it answers the inputs as they are now.
     const planner::Plan* ShownPlan() const { return shown_ ? &shown_->plan : nullptr; }
@@ -53,6 +58,8 @@ class PlannerWindow final : public QWidget {
     // What the buttons do.
     void Search();
     void StopSearch();
+    // The last search's request again, with four times its work.
+    void SearchMore();
     void SetSelectedPress();
     void CopyScript();
 
@@ -66,20 +73,32 @@ class PlannerWindow final : public QWidget {
         planner::PlanRequest request;
         planner::Plan plan;
         std::vector<PlanStep> steps;
+        planner::SearchEnd end = planner::SearchEnd::Found;
+    };
+    // How the last search ended, for what it asked.
+    struct Outcome {
+        planner::PlanRequest request;
+        planner::SearchEnd end = planner::SearchEnd::Found;
+        bool planFound = false;
+        planner::Reason reason;  // without a plan: why
     };
 
     void Connect();
     void ClassOrIdChanged();
     void ShowClassAndReach();
+    const planner::FormReach* PickedReach() const;
     void FormPicked();
-    void LookForLowestLevel();
-    void LowestLevelFound(const LowestLevel& found);
-    void ShowLevelNote(const QString& note);
+    void RowKnown(const ReachKey& key);
+    void StartSearch(planner::PlanRequest request);
     void SearchEnded(planner::PlanResult result);
+    void ShowSpent(const planner::PlanResult& result);
     void ShowPlan(planner::PlanResult& result);
+    void OpenReachRow(bool newMag, const planner::ReachRow& row);
     void SetSearching(bool on);
     PlanPlace PlaceNow() const;
     bool DueIsSet(std::size_t step) const;
+    bool OutcomeIsCurrent() const;
+    bool MoreOffered() const;
     void MagChanged();
     void ShowPlanState();
     void ShowSetButton();
@@ -88,16 +107,19 @@ class PlannerWindow final : public QWidget {
 
     PlannerHost& host_;
     std::function<void()> onClosed_;
+    QTabWidget* pages_;
+    QWidget* planPage_;
     PlannerControls c_;
     planner::PlanOptions options_;
     std::vector<planner::FormReach> reach_;  // for the main window's class and ID
-    // What was found for each class, ID and form, so that it is looked for once.
-    std::map<std::tuple<int, int, int>, std::optional<int>> lowestLevels_;
-    bool levelIsDefault_ = true;  // the level box holds the level this window chose
-    planner::PlanRequest asked_;  // the running search's request
+    bool searchWhenLevelKnown_ = false;      // 探す came while that level was being looked for
+    planner::PlanRequest asked_;             // the running search's request
     std::optional<Shown> shown_;
+    std::optional<Outcome> outcome_;
     BackgroundJob<planner::PlanResult>* search_;
-    BackgroundJob<LowestLevel>* lowestLevel_;
+    ReachRows* rows_;
+    std::unique_ptr<DefaultLevel> level_;
+    ReachTab* reachTab_ = nullptr;
 };
 
 }  // namespace toviran
