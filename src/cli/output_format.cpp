@@ -108,12 +108,12 @@ std::string ReachLine(const planner::ReachRow& row) {
         case planner::ReachRow::Status::Reachable:
             return head + found;
         case planner::ReachRow::Status::Impossible:
-            return head + " none " + EscapeLine(wording::ReachRowText(row));
+            return head + " none " + EscapeLine(wording::ReachRowReason(row));
         case planner::ReachRow::Status::Unsettled:
             break;
     }
     return head + " unknown" + (row.level > 0 ? found : std::string()) + " " +
-           EscapeLine(wording::ReachRowText(row));
+           EscapeLine(wording::ReachRowReason(row));
 }
 
 }  // namespace toviran::sim

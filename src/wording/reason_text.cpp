@@ -216,7 +216,7 @@ std::string ReasonText(const Reason& r) {
 
 namespace toviran::wording {
 
-std::string ReachRowText(const planner::ReachRow& row) {
+std::string ReachRowReason(const planner::ReachRow& row) {
     if (row.status == planner::ReachRow::Status::Unsettled && row.level > 0)
         return "Lv" + N(row.level) +
                "で届きますが、それより低いレベルで届くかどうかは、決まった上限までに"

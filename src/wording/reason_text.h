@@ -19,7 +19,8 @@ struct ReachRow;
 
 namespace toviran::wording {
 
-// Why a row of the table of every form is not settled, or why the form cannot be had.
-std::string ReachRowText(const planner::ReachRow& row);
+// Why a row of the table of every form is not settled, or why the form cannot be had: the
+// reason toviran-sim prints after the row's numbers.
+std::string ReachRowReason(const planner::ReachRow& row);
 
 }  // namespace toviran::wording
