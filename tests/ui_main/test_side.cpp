@@ -87,6 +87,32 @@ class SideTest : public QObject {
         QVERIFY(f.c().menu.mnuMag->isChecked() && f.c().menu.mnuEsaRireki->isChecked());
     }
 
+    // Escape, pressed where the focus is, closes a side window as its close box does, and the
+    // menu entry that shows it follows.
+    void escapeClosesEachSideWindow() {
+        SideFixture f;
+        f.window.show();
+        f.c().menu.mnuMag->trigger();
+        f.c().menu.mnuEsaRireki->trigger();
+        const auto escapeIn = [](QWidget* window) {
+            window->activateWindow();
+            QWidget* focus = window->focusWidget() != nullptr ? window->focusWidget() : window;
+            QTest::keyClick(focus, Qt::Key_Escape);
+            SideFixture::Settle();
+        };
+        QPointer<QWidget> table = f.Catalogue()->LoadedFeedTable();
+        escapeIn(table);
+        QVERIFY(table.isNull() || !table->isVisible());
+        QPointer<MagCatalogWindow> catalogue = f.Catalogue();
+        escapeIn(catalogue);
+        QVERIFY(catalogue.isNull() || !catalogue->isVisible());
+        QVERIFY(!f.c().menu.mnuMag->isChecked());
+        QWidget* history = f.window.ExistingRirekiWindow();
+        escapeIn(history);
+        QVERIFY(!history->isVisible());
+        QVERIFY(!f.c().menu.mnuEsaRireki->isChecked());
+    }
+
     void exitAsksFirstButTheCloseBoxDoesNot() {
         SideFixture f;
         f.c().menu.mnuMag->trigger();

@@ -113,6 +113,15 @@ class ParameterWindowTest : public QObject {
         QCOMPARE(Q(state.MagName), "ルドラ");
     }
 
+    // Escape where the focus is closes the window without applying, as 閉じる does.
+    void escapeClosesWithoutApplying() {
+        Box("txtPOW")->setFocus();
+        QTest::keyClick(Box("txtPOW"), Qt::Key_Escape);
+        QVERIFY(Closed());
+        QVERIFY(boxes.shown.empty());
+        QCOMPARE(Q(state.MagName), "ルドラ");
+    }
+
     void applyAtOnceMakesFreshMagUndoable() {
         const auto before = Params(state);
         Click("cmdDo");

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QPainter>
 
+#include "ui/close_on_escape.h"
 #include "ui/data/data_window_font.h"
 #include "ui/twips.h"
 
@@ -32,6 +33,7 @@ QString FromView(std::string_view text) {
 FeedTableWindow::FeedTableWindow(QWidget* owner) : QWidget(owner, Qt::Tool) {
     setObjectName(QStringLiteral("frmEsa"));
     setWindowTitle(QStringLiteral("えさ表"));
+    CloseOnEscape(*this);
     setFont(DataWindowFont());
     setFixedSize(TwipsSize(kClientWidthTwips, kClientHeightTwips));
     AddHeaders();

@@ -8,6 +8,7 @@
 #include <array>
 
 #include "engine/feed_tables.h"
+#include "ui/close_on_escape.h"
 #include "ui/data/catalogue.h"
 #include "ui/data/data_window_font.h"
 #include "ui/list_pick_combo.h"
@@ -71,6 +72,7 @@ MagCatalogWindow::MagCatalogWindow(const MagState& mag, std::function<void()> on
     : QWidget(owner, Qt::Tool), onClosed_(std::move(onClosed)) {
     setObjectName(QStringLiteral("frmMagMag"));
     setWindowTitle(QStringLiteral("マグのとくちょう"));
+    CloseOnEscape(*this);
     setAttribute(Qt::WA_DeleteOnClose);
     setFont(DataWindowFont());
     setFixedSize(TwipsSize(kClientWidthTwips, kClientHeightTwips));

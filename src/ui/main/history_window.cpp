@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <algorithm>
 
+#include "ui/close_on_escape.h"
 #include "ui/twips.h"
 
 namespace toviran {
@@ -22,6 +23,7 @@ frmRireki::frmRireki(std::string_view historyText, HistoryBox& box, QWidget* own
     : QWidget(owner, Qt::Tool), box_(box) {
     setObjectName(QStringLiteral("frmRireki"));
     setWindowTitle(QString::fromUtf8(kRirekiCaption));
+    CloseOnEscape(*this);
     resize(TwipsSize(kInnerWidthTwips, kInnerHeightTwips));
     box_.LendTo(*this);
     layoutBox();

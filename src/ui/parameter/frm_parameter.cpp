@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "engine/feed_tables.h"
+#include "ui/close_on_escape.h"
 #include "ui/digit_filter.h"
 #include "ui/fonts.h"
 #include "ui/list_pick_combo.h"
@@ -58,6 +59,7 @@ frmParameter::frmParameter(MagState& state, Prompter& prompter, DisplayObserver&
     : QDialog(owner), state_(state), prompter_(prompter), display_(display) {
     setObjectName(QStringLiteral("frmParameter"));
     setWindowTitle(Text(design::kCaption));
+    CloseOnEscape(*this);
     setFont(DefaultUiFont());
     setFixedSize(TwipsSize(design::kClientWidth, design::kClientHeight));
     BuildFrame();

@@ -10,6 +10,7 @@
 #include "planner/reach_table.h"
 #include "planner/replay.h"
 #include "platform/platform.h"
+#include "ui/close_on_escape.h"
 #include "ui/fonts.h"
 #include "ui/phrase_label.h"
 #include "ui/planner/form_list.h"
@@ -63,6 +64,7 @@ PlannerWindow::PlannerWindow(PlannerHost& host, QWidget& owner, std::function<vo
       rows_(new ReachRows([&host] { return host.CurrentMag(); }, this)) {
     setObjectName(QStringLiteral("frmPlanner"));
     setWindowTitle(QString::fromUtf8(kPlannerTitle));
+    CloseOnEscape(*this);
     setFont(DefaultUiFont());
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(kWindowMargin, kWindowMargin, kWindowMargin, kWindowMargin);
@@ -472,15 +474,6 @@ void PlannerWindow::closeEvent(QCloseEvent* event) {
     searchWhenLevelKnown_ = false;
     event->accept();
     if (onClosed_) onClosed_();
-}
-
-// Escape closes the window, as its close box does; an open list takes it first.
-void PlannerWindow::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        close();
-        return;
-    }
-    QWidget::keyPressEvent(event);
 }
 
 }  // namespace toviran
