@@ -54,7 +54,7 @@ bool OutOfReach(const PlanRequest& r, const MagCore& start) {
     if (std::holds_alternative<Reason>(made)) return true;
     const Goal& goal = std::get<Goal>(made);
     if (Reached(goal, start)) return false;
-    for (const Goal& route : Routes(goal, start, r.characterClass)) {
+    for (const Goal& route : TargetRoutes(goal, r, start)) {
         const LowerBound bound(route, r.characterClass, r.parity, r.allowedItems);
         if (bound.Solve(start).items < kUnreachable) return false;
     }

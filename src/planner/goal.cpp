@@ -404,4 +404,70 @@ std::vector<Goal> Routes(const Goal& goal, const MagCore& start, CharacterClass 
     return routes;
 }
 
+namespace {
+
+// Conditions that allow only a few builds: each build is far sharper to search than the
+// conditions at once. Empty when they allow more than `most`.
+constexpr std::size_t kMostBuildRoutes = 16;
+
+std::vector<StatArray> FewBuilds(const PlanRequest& r, const MagCore& start, std::size_t most) {
+    const StatRanges& stats = r.target.stats;
+    const auto low = [&](int k) { return std::max<int>(stats[k].least, start.statLevel[k]); };
+    std::vector<StatArray> builds;
+    const int level = r.target.level;
+    for (int d = low(0); d <= std::min(stats[0].most, level); ++d)
+        for (int p = low(1); p <= std::min(stats[1].most, level - d); ++p)
+            for (int x = low(2); x <= std::min(stats[2].most, level - d - p); ++x) {
+                const int m = level - d - p - x;
+                if (m < low(3) || m > stats[3].most) continue;
+                if (builds.size() == most) return {};
+                builds.push_back({static_cast<std::int16_t>(d), static_cast<std::int16_t>(p),
+                                  static_cast<std::int16_t>(x), static_cast<std::int16_t>(m)});
+            }
+    return builds;
+}
+
+// The routes of one form (or of the goal as it is), split by build where at most `most` are
+// allowed.
+void AddRoutes(const PlanRequest& r, const MagCore& start, std::size_t most,
+               std::vector<Goal>& routes) {
+    const std::vector<StatArray> builds = r.target.IsBuild() || !r.target.AsksStats() || most < 2
+                                              ? std::vector<StatArray>{}
+                                              : FewBuilds(r, start, most);
+    std::vector<PlanRequest> asks;
+    if (builds.empty()) asks.push_back(r);
+    for (const StatArray& build : builds) {
+        PlanRequest one = r;
+        one.target.stats = Target::Exactly(build);
+        asks.push_back(one);
+    }
+    for (const PlanRequest& ask : asks) {
+        auto made = MakeGoal(ask, start);
+        if (!std::holds_alternative<Goal>(made)) continue;
+        for (Goal& route : Routes(std::get<Goal>(made), start, r.characterClass))
+            routes.push_back(std::move(route));
+    }
+}
+
+}  // namespace
+
+std::vector<Goal> TargetRoutes(const Goal& goal, const PlanRequest& request, const MagCore& start) {
+    std::vector<Goal> routes;
+    if (!goal.anyForm) {
+        AddRoutes(request, start, kMostBuildRoutes, routes);
+    } else {
+        // The forms the level allows, each split by build as far as the routes stay few.
+        std::vector<PlanRequest> forms;
+        for (const int form : FormsAfterFeeding(start, request.characterClass, request.parity)) {
+            PlanRequest one = request;
+            one.target.form = form;
+            if (std::holds_alternative<Goal>(MakeGoal(one, start))) forms.push_back(one);
+        }
+        for (const PlanRequest& one : forms)
+            AddRoutes(one, start, kMostBuildRoutes / forms.size(), routes);
+    }
+    if (routes.empty()) routes.push_back(goal);
+    return routes;
+}
+
 }  // namespace toviran::planner

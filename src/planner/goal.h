@@ -67,6 +67,11 @@ std::variant<Goal, Reason> MakeGoal(const PlanRequest& request, const MagCore& s
 // between levels 35 and 49. Otherwise the goal alone.
 std::vector<Goal> Routes(const Goal& goal, const MagCore& start, CharacterClass cls);
 
+// The routes of a request's goal. Any form is reached by reaching one of the forms the mag
+// can grow into: each such form gives routes of its own, which their searches and bounds
+// know far more sharply than any form at once; the least of their bounds is the request's.
+std::vector<Goal> TargetRoutes(const Goal& goal, const PlanRequest& request, const MagCore& start);
+
 // Inline: the searches ask these of every state they make.
 inline bool Reached(const Goal& goal, const MagCore& m) {
     if (m.level != goal.level || (!goal.anyForm && m.form != goal.form)) return false;

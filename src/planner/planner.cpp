@@ -293,7 +293,7 @@ using RouteList = std::vector<std::unique_ptr<Route>>;
 // The goal's routes, each with its bound from the start.
 RouteList RoutesOf(const Goal& goal, const PlanRequest& request, const MagCore& start) {
     RouteList routes;
-    for (Goal& g : Routes(goal, start, request.characterClass)) {
+    for (Goal& g : TargetRoutes(goal, request, start)) {
         auto route = std::make_unique<Route>(std::move(g), request);
         route->startBound = route->lower = route->bound.Solve(start).items;
         routes.push_back(std::move(route));

@@ -19,6 +19,8 @@ PlanRequest Request(CharacterClass cls, const char* form, int level, StatRanges 
     r.parity = SectionIdParity::Even;
     r.target = {form[0] == '*' ? kAnyForm : MagFormIndex(form), level, stats};
     r.options = NoClock(4'000'000);
+    // Whether there is a plan is all these tests ask.
+    r.options.firstPlan = true;
     return r;
 }
 
