@@ -178,7 +178,7 @@ struct CommandSyntax {
     std::size_t minArgs;
     std::size_t maxArgs;
     ParseFn parse;
-    std::string_view help;  // what the command does, for the usage text
+    std::string_view help;  // what the command does, for the usage text; "\n" breaks it
 };
 
 constexpr CommandSyntax kCommands[] = {
@@ -198,9 +198,12 @@ constexpr CommandSyntax kCommands[] = {
     {"history", "", 0, 0, ParseHistory, "えさ履歴の行 history を出す"},
     {"save", "PATH", 1, 1, ParseSave, "えさ履歴を CP932 でファイル PATH に保存"},
     {"plan", "FORM LEVEL [DEF POW DEX MIND]", 2, 6, ParsePlan,
-     "FORM を LEVEL にする一番少ないえさの与え方を探す（各能力値は N、N..、..N、N..M、*）"},
-    {"reach", "", 0, 0, ParseReach, "今のマグがまだなれる57の姿を、1行ずつ出す"},
-    {"effort", "N", 1, 1, ParseEffort, "この後の plan と reach の探す手間を N 倍にする（1～64）"},
+     "FORM を LEVEL にする一番少ないえさの与え方を探す\n"
+     "（FORM の * は任意の姿。能力値の条件は下に）"},
+    {"reach", "", 0, 0, ParseReach,
+     "57の姿それぞれに、今のマグからなれる一番低い\nレベルか、なれない理由を1行ずつ出す"},
+    {"effort", "N", 1, 1, ParseEffort,
+     "この後の plan と reach で調べる数の上限を\nN 倍にする（1～64。はじめは 1）"},
 };
 
 std::string Usage(const CommandSyntax& syntax) {
@@ -234,7 +237,10 @@ std::string CommandSummary() {
         summary += usage;
         summary += usage.size() < kColumn ? std::string(kColumn - usage.size(), ' ')
                                           : "\n" + std::string(kColumn, ' ');
-        summary += std::string(syntax.help) + "\n";
+        // Each line of the help starts at the column, so that none runs past 80 columns.
+        for (const char c : syntax.help)
+            summary += c == '\n' ? "\n" + std::string(kColumn, ' ') : std::string(1, c);
+        summary += "\n";
     }
     return summary;
 }

@@ -8,6 +8,7 @@
 #include "engine/feed_tables.h"
 #include "engine/rare_evolution.h"
 #include "toviran_version.h"
+#include "wording/conditions_text.h"
 
 namespace toviran::sim {
 namespace {
@@ -31,18 +32,33 @@ constexpr std::string_view kLanguageNotes =
     "NAME と FORM はマグの57の姿の名前です（マーク３ は マーク3 とも書けます）。\n"
     "\n";
 
+constexpr std::string_view kConditionsHead =
+    "plan の DEF POW DEX MIND は目標のレベルでの能力値の条件で、次のどれかです:\n";
+constexpr std::string_view kConditionsTail = "4つともちょうどの数なら、その合計が LEVEL です。\n\n";
+
 constexpr std::string_view kOutputAndExit =
     "出力の行:\n"
     "  message ICON [TITLE] TEXT   メッセージボックス（ICON は none、information、\n"
     "                              exclamation、question のどれか。確認はすべて OK）\n"
     "  state name=... undo=0|1     show の答え\n"
     "  history TEXT                history の答え（\\ は \\\\、CR は \\r、LF は \\n）\n"
-    "  plan found items=N presses=K bound=B\n"
+    "  plan found items=N presses=K bound=B feedtime=S [cut=WHY]\n"
     "                              plan の答え。えさ N 個を「与える」K 回で与える。\n"
-    "                              どう与えても B 個より少なくはならない\n"
+    "                              どう与えても B 個より少なくはならない。\n"
+    "                              S はえさ時計で何秒かかるか（(N-1)×200）。\n"
+    "                              cut= は一番少ないと確かめる前に止めたときで、\n"
+    "                              WHY は work（調べる数の上限）、memory（メモリ）、\n"
+    "                              time（安全のための時間）\n"
     "  press LINE                  plan found に続く1回分。LINE は台本の行で、feed か\n"
     "                              feedto が「与える」1回、rare が特殊アイテム\n"
     "  plan none REASON            与え方がないか見つからなかった。REASON はその理由\n"
+    "  reach FORM level=L items=N bound=B\n"
+    "                              reach の1行。FORM になれる一番低いレベル L と、\n"
+    "                              そこまでのえさ N 個、どう与えても要る B 個\n"
+    "  reach FORM none REASON      FORM にはなれない。REASON はその理由\n"
+    "  reach FORM unknown [level=L items=N bound=B] REASON\n"
+    "                              上限までに確かめきれなかった。level= があれば、\n"
+    "                              L で届くが、それより低いレベルはまだわからない\n"
     "\n"
     "終了コード:\n"
     "  0  台本を最後まで実行した\n"
@@ -75,8 +91,10 @@ std::vector<std::string_view> SpecialItemNames() {
 
 std::string HelpText() {
     return std::string(kIntro) + CommandSummary() + "\n" + std::string(kLanguageNotes) +
-           "えさ（ITEM）:\n" + NameLines(FeedItemNames()) + "\n特殊アイテム（ENTRY）:\n" +
-           NameLines(SpecialItemNames()) + "\n" + std::string(kOutputAndExit);
+           std::string(kConditionsHead) + "  " + wording::RangeSyntaxText() + "\n" +
+           std::string(kConditionsTail) + "えさ（ITEM）:\n" + NameLines(FeedItemNames()) +
+           "\n特殊アイテム（ENTRY）:\n" + NameLines(SpecialItemNames()) + "\n" +
+           std::string(kOutputAndExit);
 }
 
 std::string VersionText() {

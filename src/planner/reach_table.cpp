@@ -133,7 +133,9 @@ class RowSearch {
             if (firstPlan) firstPlans_[i] = result;
         } else if (Proves(result.reason.kind)) {
             known_[i] = Known::None;
-            last_ = {i, result.workSpent == 0, result.reason};
+            // The highest level proven keeps its reason, whatever order the levels are asked in.
+            if (!last_.set || i >= last_.level)
+                last_ = {true, i, result.workSpent == 0, result.reason};
         }
         return result;
     }
@@ -154,7 +156,10 @@ class RowSearch {
             PlanRequest request =
                 RequestFor(request_, form_, levels_.empty() ? kLevelCap : levels_[last_.level]);
             request.options.work = 0;
-            row.reason = FindPlan(request, stop_).reason;
+            // A level proven by a search that made no state is not refused before the search:
+            // asked again with no work it only runs out, and the proof's own reason stands.
+            const Reason explained = FindPlan(request, stop_).reason;
+            if (Proves(explained.kind)) row.reason = explained;
         }
         return row;
     }
@@ -165,6 +170,7 @@ class RowSearch {
     std::vector<Known> known_;
     std::map<std::size_t, PlanResult> firstPlans_;
     struct Last {
+        bool set = false;
         std::size_t level = 0;
         bool unsearched = true;
         Reason reason;

@@ -12,11 +12,15 @@
   check_doc_files.py names MANPAGE CHART
       The mag names the manual page lists (the line after its "; mag-names" comment) are
       the forms of the chart, which the build makes from the program's own table.
+  check_doc_files.py width PROGRAM...
+      Every line of each PROGRAM --help fits a terminal of 80 columns (a full-width
+      character takes two).
 """
 import os
 import re
 import subprocess
 import sys
+import unicodedata
 from urllib.parse import unquote, urlsplit
 
 
@@ -106,6 +110,21 @@ def names(manpage, chart):
     return problems
 
 
+def columns(line):
+    return sum(2 if unicodedata.east_asian_width(c) in "WF" else 1 for c in line)
+
+
+def width(programs, limit=80):
+    problems = []
+    for program in programs:
+        env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY")}
+        text = subprocess.run([program, "--help"], check=True, text=True, env=env,
+                              stdout=subprocess.PIPE).stdout
+        problems += [f"{os.path.basename(program)} --help, line {n}: {columns(line)} columns: {line}"
+                     for n, line in enumerate(text.splitlines(), 1) if columns(line) > limit]
+    return problems
+
+
 def main():
     what, args = sys.argv[1], sys.argv[2:]
     if what == "packages":
@@ -116,6 +135,8 @@ def main():
         problems = links(args)
     elif what == "names":
         problems = names(*args)
+    elif what == "width":
+        problems = width(args)
     else:
         sys.exit(f"unknown check {what}")
     for problem in problems:

@@ -19,7 +19,8 @@ entities and scdoc's backslash escapes undone). KIND is one of:
 A --help text's example is the shell session after its line 「例:」 (or 「例（…）:」). In a shell session,
 `cat FILE` of a file that nothing made shows the file: it is written from the lines shown.
 In what is shown, a line that starts with spaces continues the line above (a long line
-folded to fit the page).
+folded to fit the page): after a space, or between two full-width characters, where
+Japanese text has no space to fold at (there the two parts join with none).
 
 The programs run in an empty folder with the --bin folders first on PATH, without a display,
 and what they write to standard error is compared along with standard output.
@@ -32,6 +33,7 @@ import re
 import subprocess
 import sys
 import tempfile
+import unicodedata
 
 MARKER = re.compile(r"(?:<!--|^;)\s*example:\s*(\S+)\s+(script|output|replay|shell)\b", re.M)
 FENCE = re.compile(r"^```[^\n]*\n(.*?)^```", re.M | re.S)
@@ -63,12 +65,18 @@ def read_examples(path):
     return examples
 
 
+def is_wide(char):
+    return unicodedata.east_asian_width(char) in ("W", "F")
+
+
 def unfold(text):
     """The lines shown, with folded lines joined again."""
     lines = []
     for line in text.splitlines():
         if line[:1].isspace() and line.strip() and lines:
-            lines[-1] += " " + line.strip()
+            rest = line.strip()
+            within_text = lines[-1] and is_wide(lines[-1][-1]) and is_wide(rest[0])
+            lines[-1] += ("" if within_text else " ") + rest
         else:
             lines.append(line)
     while lines and not lines[-1].strip():

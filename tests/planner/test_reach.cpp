@@ -3,6 +3,7 @@
 // have none; and the same table comes out twice.
 #include <gtest/gtest.h>
 
+#include "engine/feed_tables.h"
 #include "planner/planner.h"
 #include "planner/reach_table.h"
 #include "planner/reachability.h"
@@ -93,6 +94,25 @@ TEST(Reach, TheSameTableTwiceAndNoDefaultWithoutAPlan) {
     EXPECT_EQ(pian.items, again.items);
     ASSERT_GT(pian.level, 0);
     EXPECT_TRUE(PlanAt(table, Form("ピアン"), pian.level).plan);
+}
+
+// Near the top level the forms a mag can no longer become are proven so at once, some by a
+// search that ends before it makes a state. Such a row gives the reason at the highest level,
+// never that the budget ran out.
+TEST(Reach, ImpossibleRowsNearTheTopSayWhy) {
+    MagCore start;
+    start.level = 195;
+    start.statLevel = {40, 60, 40, 55};
+    start.form = Form("カバンダ");
+    start.feedTableNo = static_cast<std::int8_t>(FeedTableNoForForm(start.form));
+    ReachRequest table = TableFor(start, CharacterClass::HU, SectionIdParity::Even);
+    table.options.work = kReachWork;
+    for (const int form : {Form("ヴァラーハ"), Form("イラー"), Form("ウシャス")}) {
+        const ReachRow row = ReachOf(table, form);
+        EXPECT_EQ(row.status, ReachRow::Status::Impossible) << kMagForms[form].name;
+        EXPECT_EQ(row.reason.kind, ReasonKind::Conflict) << kMagForms[form].name;
+        EXPECT_EQ(row.reason.level, kLevelCap) << kMagForms[form].name;
+    }
 }
 
 }  // namespace
