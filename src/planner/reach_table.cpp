@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <map>
+#include <new>
 #include <variant>
 
 #include "planner/goal.h"
@@ -183,7 +184,14 @@ class RowSearch {
 }  // namespace
 
 ReachRow ReachOf(const ReachRequest& r, int form, std::stop_token stop) {
-    return RowSearch(r, form, CoreOf(r.start), std::move(stop)).Run();
+    try {
+        return RowSearch(r, form, CoreOf(r.start), std::move(stop)).Run();
+    } catch (const std::bad_alloc&) {
+        ReachRow row;
+        row.form = form;
+        row.reason.kind = ReasonKind::OutOfMemory;
+        return row;
+    }
 }
 
 }  // namespace toviran::planner

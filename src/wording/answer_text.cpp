@@ -14,7 +14,7 @@ std::string SearchCutText(planner::SearchEnd end) {
     switch (end) {
         case planner::SearchEnd::Work:
             // The work allowed ran out: the whole budget, or the share for bettering a plan.
-            return "決めた量だけ探したところで止めました。";
+            return "決まった上限まで探したところで止めました。";
         case planner::SearchEnd::Memory:
             return "探すのに使えるメモリが上限に達したので、途中で止めました。";
         case planner::SearchEnd::Time:

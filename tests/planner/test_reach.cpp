@@ -52,14 +52,19 @@ void ExpectRowAgrees(const ReachRequest& table, const ReachRow& row, const MagCo
                 if (level % step != 0 && step > 1) continue;
                 const PlanResult below = PlanAt(table, row.form, level);
                 EXPECT_FALSE(below.plan) << name << " Lv" << level;
-                if (!below.plan) EXPECT_TRUE(Proves(below.reason.kind)) << name << " Lv" << level;
+                if (!below.plan) {
+                    EXPECT_TRUE(Proves(below.reason.kind)) << name << " Lv" << level;
+                }
             }
             break;
         }
         case ReachRow::Status::Impossible:
             EXPECT_TRUE(Proves(row.reason.kind)) << name;
-            for (const int level : {50, 100, 200})
-                if (level >= start.level) EXPECT_FALSE(PlanAt(table, row.form, level).plan) << name;
+            for (const int level : {50, 100, 200}) {
+                if (level >= start.level) {
+                    EXPECT_FALSE(PlanAt(table, row.form, level).plan) << name;
+                }
+            }
             break;
         case ReachRow::Status::Unsettled:
             EXPECT_FALSE(Proves(row.reason.kind)) << name;
