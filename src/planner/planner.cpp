@@ -409,7 +409,7 @@ PlanResult Search(const PlanRequest& request, const MagCore& start, RouteList& r
     return result;
 }
 
-PlanResult Plan(const PlanRequest& request, std::stop_token stop, const ProgressFn& progress) {
+PlanResult PlanOnce(const PlanRequest& request, std::stop_token stop, const ProgressFn& progress) {
     const MagCore start = CoreOf(request.start);
     auto made = MakeGoal(request, start);
     if (auto* why = std::get_if<Reason>(&made)) return {std::nullopt, std::move(*why)};
@@ -453,7 +453,7 @@ PlanResult FindPlan(const PlanRequest& request, std::stop_token stop, const Prog
     // Memory the system would not give, anywhere on the way, is the memory answer: the
     // program and the player's history go on.
     try {
-        return Plan(request, std::move(stop), progress);
+        return PlanOnce(request, std::move(stop), progress);
     } catch (const std::bad_alloc&) {
         PlanResult result;
         result.end = SearchEnd::Memory;
