@@ -8,17 +8,6 @@
 namespace toviran::planner {
 namespace {
 
-Reason Base(ReasonKind kind, const PlanRequest& r) {
-    Reason why;
-    why.kind = kind;
-    why.start = r.startIsNewMag ? StartWord::NewMag : StartWord::CurrentMag;
-    why.cls = r.characterClass;
-    why.parity = r.parity;
-    why.form = r.target.form;
-    why.level = r.target.level;
-    return why;
-}
-
 // The request with only the demands listed: the rest let go (any stat, any form, the
 // special item without its condition, every item).
 PlanRequest Relaxed(const PlanRequest& r, const std::vector<Demand>& kept) {
@@ -112,8 +101,8 @@ Reason WhyUnreachable(const PlanRequest& request, const MagCore& start) {
             ++i;
     }
     if (kept.size() == 1 && kept.front().kind == Demand::Kind::Items)
-        return Base(ReasonKind::ItemsCannotReach, request);
-    Reason why = Base(ReasonKind::Conflict, request);
+        return ReasonAbout(ReasonKind::ItemsCannotReach, request);
+    Reason why = ReasonAbout(ReasonKind::Conflict, request);
     Demand level{Demand::Kind::Level};
     level.value = request.target.level;
     why.demands.push_back(level);
@@ -122,7 +111,7 @@ Reason WhyUnreachable(const PlanRequest& request, const MagCore& start) {
 }
 
 Reason WhyExhausted(const PlanRequest& request, const MagCore&) {
-    return Base(
+    return ReasonAbout(
         request.allowedItems == kAllItems ? ReasonKind::Exhausted : ReasonKind::ItemsCannotReach,
         request);
 }

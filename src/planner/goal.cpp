@@ -104,20 +104,8 @@ const SpecialItemInfo* SpecialItemGiving(int form, int& index) {
     return nullptr;
 }
 
-// The start as the reasons name it.
-StartWord StartOf(const PlanRequest& r) {
-    return r.startIsNewMag ? StartWord::NewMag : StartWord::CurrentMag;
-}
-
 Reason Why(ReasonKind kind, const PlanRequest& r) {
-    Reason why;
-    why.kind = kind;
-    why.start = StartOf(r);
-    why.cls = r.characterClass;
-    why.parity = r.parity;
-    why.form = r.target.form;
-    why.level = r.target.level;
-    return why;
+    return ReasonAbout(kind, r);
 }
 
 Reason StatWhy(ReasonKind kind, const PlanRequest& r, int k, int value, int otherValue) {

@@ -131,6 +131,9 @@ struct Plan {
     MagCore final;  // the mag at the end
 };
 
+// A reason of this kind about the request: its start, class and ID, form and level.
+Reason ReasonAbout(ReasonKind kind, const PlanRequest& request);
+
 // How a search ended: settled (the plan proven shortest, or no plan proven), or stopped
 // first by its budget of work or memory, by the safety time limit, or by the player.
 enum class SearchEnd { Found, Exhausted, Work, Memory, Time, Cancelled };

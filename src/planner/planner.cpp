@@ -268,16 +268,10 @@ class Rounds {
 };
 
 Reason WhyNone(SearchEnd end, const PlanRequest& request) {
-    Reason why;
-    why.kind = end == SearchEnd::Time     ? ReasonKind::OutOfTime
-               : end == SearchEnd::Memory ? ReasonKind::OutOfMemory
-                                          : ReasonKind::OutOfWork;
-    why.start = request.startIsNewMag ? StartWord::NewMag : StartWord::CurrentMag;
-    why.cls = request.characterClass;
-    why.parity = request.parity;
-    why.form = request.target.form;
-    why.level = request.target.level;
-    return why;
+    return ReasonAbout(end == SearchEnd::Time     ? ReasonKind::OutOfTime
+                       : end == SearchEnd::Memory ? ReasonKind::OutOfMemory
+                                                  : ReasonKind::OutOfWork,
+                       request);
 }
 
 std::chrono::milliseconds SafetyLimit(const PlanOptions& options) {

@@ -1,5 +1,7 @@
 #include "planner/reasons.h"
 
+#include "planner/plan.h"
+
 namespace toviran::planner {
 
 bool Proves(ReasonKind kind) {
@@ -12,6 +14,17 @@ bool Proves(ReasonKind kind) {
         default:
             return true;
     }
+}
+
+Reason ReasonAbout(ReasonKind kind, const PlanRequest& request) {
+    Reason why;
+    why.kind = kind;
+    why.start = request.startIsNewMag ? StartWord::NewMag : StartWord::CurrentMag;
+    why.cls = request.characterClass;
+    why.parity = request.parity;
+    why.form = request.target.form;
+    why.level = request.target.level;
+    return why;
 }
 
 }  // namespace toviran::planner

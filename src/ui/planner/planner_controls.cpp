@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "ui/digit_filter.h"
+#include "ui/named_widgets.h"
 #include "ui/planner/condition_filter.h"
 #include "ui/planner/form_list_view.h"
 #include "ui/safe_paste.h"
@@ -26,16 +27,8 @@ constexpr const char* kStatNames[] = {"DEF", "POW", "DEX", "MIND"};
 // The longest condition a stat box shows whole.
 constexpr const char* kWidestCondition = "45..100";
 
-QString Text(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
-
-template <typename W>
-W* Named(W* w, const char* name, const char* tooltip = nullptr) {
-    w->setObjectName(Text(name));
-    if (tooltip != nullptr) w->setToolTip(Text(tooltip));
-    return w;
-}
+using ui_names::Named;
+using ui_names::Text;
 
 QLineEdit* NumberBox(const char* name, const char* placeholder, const char* tooltip) {
     auto* box = Named(new QLineEdit, name, tooltip);
@@ -71,9 +64,7 @@ QLabel* Caption(const char* text, QWidget* box) {
     return label;
 }
 
-QPushButton* Button(const char* name, const char* caption, const char* tooltip) {
-    return Named(new QPushButton(Text(caption)), name, tooltip);
-}
+using ui_names::Button;
 
 class Builder {
   public:

@@ -2,25 +2,17 @@
 
 #include <QBoxLayout>
 
+#include "ui/named_widgets.h"
+
 namespace toviran {
 namespace {
 
 constexpr int kPageMargin = 4;
 
-QString Text(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
+using ui_names::Named;
+using ui_names::Text;
 
-template <typename W>
-W* Named(W* w, const char* name, const char* tooltip = nullptr) {
-    w->setObjectName(Text(name));
-    if (tooltip != nullptr) w->setToolTip(Text(tooltip));
-    return w;
-}
-
-QPushButton* Button(const char* name, const char* caption, const char* tooltip) {
-    return Named(new QPushButton(Text(caption)), name, tooltip);
-}
+using ui_names::Button;
 
 QHBoxLayout* Start(ReachControls& c) {
     auto* row = new QHBoxLayout;
