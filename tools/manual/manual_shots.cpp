@@ -1,16 +1,18 @@
 // Takes the pictures of the user manual and the README from the real windows: a mag is
-// fed, then the history, the timer, the mag data windows, the feed planner (searching for a
-// final form, then with its plan) and the parameter window are opened through the menu, as
-// a user would, and each window is saved as a PNG. Usage: manual_shots <folder>
+// fed, then the history, the timer, the mag data windows, the feed planner (a plan for a
+// form, a plan for conditions on the stats, the table of every form) and the parameter
+// window are opened through the menu, as a user would, and each window is saved as a PNG.
+// Usage: manual_shots <folder>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QLineEdit>
 #include <QPixmap>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <cstdio>
 #include <functional>
@@ -43,9 +45,10 @@ bool Save(QWidget* window, const QDir& folder, const char* file) {
     return window->grab().save(folder.filePath(QString::fromUtf8(file)));
 }
 
-// Runs the event loop until `done` holds; false when a minute passes first.
-bool WaitFor(const std::function<bool()>& done) {
-    const QDeadlineTimer deadline(60000);
+// Runs the event loop until `done` holds; false when `seconds` pass first. The deadline only
+// keeps a broken build from hanging: every search here ends by its work budget.
+bool WaitFor(const std::function<bool()>& done, int seconds = 60) {
+    const QDeadlineTimer deadline(seconds * 1000);
     while (!done()) {
         if (deadline.hasExpired()) return false;
         QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
@@ -53,25 +56,70 @@ bool WaitFor(const std::function<bool()>& done) {
     return true;
 }
 
-// The planner looking for a カバンダ at its lowest level from a new mag, then its plan.
+template <typename T>
+T* Child(QWidget& window, const char* name) {
+    return window.findChild<T*>(QString::fromUtf8(name));
+}
+
+void PickForm(QWidget& planner, const char* form) {
+    auto* list = Child<QComboBox>(planner, "cmbForm");
+    list->setCurrentIndex(list->findText(QString::fromUtf8(form)));
+}
+
+// Presses 探す and waits for the search to end. Asked at once after a form is picked, the
+// search starts when the form's lowest level is known.
+bool SearchAndWait(QWidget& planner) {
+    auto* search = Child<QPushButton>(planner, "cmdSearch");
+    auto* stop = Child<QPushButton>(planner, "cmdStop");
+    search->click();
+    return WaitFor([stop] { return stop->isEnabled(); }) &&
+           WaitFor([search, stop] { return search->isEnabled() && !stop->isEnabled(); });
+}
+
+// The lowest level of カバンダ from a new mag: a plan the search could not prove shortest,
+// with 「もっと探す」 offered.
+bool ShootPlan(QWidget& planner, const QDir& folder) {
+    Child<QRadioButton>(planner, "optFromNew")->setChecked(true);
+    PickForm(planner, "カバンダ");
+    return SearchAndWait(planner) && Save(&planner, folder, "planner-result.png");
+}
+
+// Any form at Lv35 with DEF at most 10 and POW at least 20, from a new mag.
+bool ShootConditions(QWidget& planner, const QDir& folder) {
+    PickForm(planner, "任意の姿");
+    Child<QLineEdit>(planner, "txtLevel")->setText(QStringLiteral("35"));
+    Child<QLineEdit>(planner, "txtDEF")->setText(QStringLiteral("..10"));
+    Child<QLineEdit>(planner, "txtPOW")->setText(QStringLiteral("20.."));
+    return SearchAndWait(planner) && Save(&planner, folder, "planner-conditions.png");
+}
+
+// The page of every form a new mag can become, filled in, with the row of ピアン chosen:
+// a form whose lowest level the budget could not settle.
+bool ShootForms(QWidget& planner, const QDir& folder) {
+    planner.findChild<QTabWidget*>()->setCurrentIndex(1);
+    Child<QRadioButton>(planner, "optReachFromNew")->setChecked(true);
+    auto* run = Child<QPushButton>(planner, "cmdReachRun");
+    auto* stop = Child<QPushButton>(planner, "cmdReachStop");
+    // Every row known: neither button has anything left to start or stop.
+    const bool filled =
+        WaitFor([run, stop] { return !run->isEnabled() && !stop->isEnabled(); }, 600);
+    auto* table = Child<QTableWidget>(planner, "tblForms");
+    const auto rows = table->findItems(QStringLiteral("ピアン"), Qt::MatchExactly);
+    if (!rows.isEmpty()) {
+        table->setCurrentCell(rows.front()->row(), 0);
+        table->scrollToItem(rows.front(), QAbstractItemView::PositionAtCenter);
+    }
+    return filled && !rows.isEmpty() && Save(&planner, folder, "planner-forms.png");
+}
+
 bool ShootPlanner(QWidget& main, const QDir& folder) {
     Trigger(main, "mnuPlanner");
     QWidget* planner = TopLevel("frmPlanner");
-    if (planner == nullptr) return Save(planner, folder, "planner-search.png");
+    if (planner == nullptr) return Save(planner, folder, "planner-result.png");
     planner->move(0, 0);
-    planner->findChild<QRadioButton*>(QStringLiteral("optFromNew"))->setChecked(true);
-    auto* form = planner->findChild<QComboBox*>(QStringLiteral("cmbForm"));
-    form->setCurrentIndex(form->findText(QStringLiteral("カバンダ")));
-    auto* progress = planner->findChild<QProgressBar*>(QStringLiteral("progress"));
-    auto* stop = planner->findChild<QPushButton*>(QStringLiteral("cmdStop"));
-    auto* table = planner->findChild<QTableWidget*>(QStringLiteral("tblPlan"));
-    // Asked at once, the search starts when the lowest level is known; the bar then counts
-    // the share of the budget spent, of which a quick target spends little.
-    planner->findChild<QPushButton*>(QStringLiteral("cmdSearch"))->click();
-    bool ok = WaitFor([progress, stop] { return stop->isEnabled() && progress->value() > 0; }) &&
-              Save(planner, folder, "planner-search.png");
-    ok = WaitFor([table] { return table->rowCount() > 0; }) && ok;
-    ok = Save(planner, folder, "planner-result.png") && ok;
+    bool ok = ShootPlan(*planner, folder);
+    ok = ShootConditions(*planner, folder) && ok;
+    ok = ShootForms(*planner, folder) && ok;
     Trigger(main, "mnuPlanner");
     return ok;
 }
