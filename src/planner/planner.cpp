@@ -191,8 +191,9 @@ class Rounds {
     int FirstWidth() const {
         if (options_.beamWidth > 0) return options_.beamWidth;
         const double b = std::max(1, Lower());
-        const double width = std::clamp(limits_.beamScale / (b * b), double{limits_.minBeamWidth},
-                                        double{limits_.maxFirstWidth});
+        const double width =
+            std::clamp(limits_.beamScale / (b * b), static_cast<double>(limits_.minBeamWidth),
+                       static_cast<double>(limits_.maxFirstWidth));
         return std::min(static_cast<int>(width), MaxWidth());
     }
 
@@ -406,7 +407,11 @@ PlanResult Search(const PlanRequest& request, const MagCore& start, RouteList& r
 PlanResult PlanOnce(const PlanRequest& request, std::stop_token stop, const ProgressFn& progress) {
     const MagCore start = CoreOf(request.start);
     auto made = MakeGoal(request, start);
-    if (auto* why = std::get_if<Reason>(&made)) return {std::nullopt, std::move(*why)};
+    if (auto* why = std::get_if<Reason>(&made)) {
+        PlanResult refused;
+        refused.reason = std::move(*why);
+        return refused;
+    }
     const Goal goal = std::get<Goal>(std::move(made));
     RouteList routes = RoutesOf(goal, request, start);
     const int startBound = StartBound(routes);

@@ -41,7 +41,7 @@ std::string ConflictText(const Reason& r) {
     std::string list;
     for (const planner::Demand& d : r.demands) {
         if (!list.empty()) list += "、";
-        list += DemandText(d, r.cls, r.parity);
+        list += DemandText(d, r.cls);
     }
     return ClassAndIdText(r.cls, r.parity) + "で" + MagWord(r.start) +
            "から育てると、次の条件は同時には満たせません：" + list + "。";
@@ -164,7 +164,7 @@ std::string FormDemandText(const planner::Demand& d, CharacterClass cls) {
 
 }  // namespace
 
-std::string DemandText(const planner::Demand& d, CharacterClass cls, SectionIdParity parity) {
+std::string DemandText(const planner::Demand& d, CharacterClass cls) {
     using Kind = planner::Demand::Kind;
     switch (d.kind) {
         case Kind::Level:

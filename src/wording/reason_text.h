@@ -9,7 +9,7 @@ namespace toviran::wording {
 std::string ReasonText(const planner::Reason& reason);
 
 // One demand of a request as a conflict lists it ("POW 0以下").
-std::string DemandText(const planner::Demand& demand, CharacterClass cls, SectionIdParity parity);
+std::string DemandText(const planner::Demand& demand, CharacterClass cls);
 
 }  // namespace toviran::wording
 

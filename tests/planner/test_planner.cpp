@@ -106,9 +106,10 @@ TEST(Planner, ConditionsAreNoLongerThanTheBuildTheyAllow) {
         const PlanResult forLoose = FindPlan(loose);
         ExpectNoLongerThan(exact, forExact, f, where);
         ExpectNoLongerThan(loose, forLoose, f, where);
-        if (forExact.plan && forLoose.plan)
+        if (forExact.plan && forLoose.plan) {
             EXPECT_LE(forLoose.plan->items, forExact.plan->items)
                 << where << " " << Describe(loose);
+        }
     }
 }
 
@@ -130,7 +131,9 @@ TEST(Planner, RareFormsAtLeastAsShortAsARandomFeeding) {
         r.options = Modest();
         const PlanResult result = FindPlan(r);
         ExpectNoLongerThan(r, result, f, "round " + std::to_string(round));
-        if (result.plan) EXPECT_GE(result.plan->specialItem, 0);
+        if (result.plan) {
+            EXPECT_GE(result.plan->specialItem, 0);
+        }
         ++planned;
     }
     EXPECT_EQ(planned, 5 / kCaseDivisor);

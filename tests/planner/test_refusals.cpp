@@ -30,16 +30,6 @@ StatRanges Between(std::array<std::pair<int, int>, 4> ranges) {
     return stats;
 }
 
-std::string Describe(const PlanRequest& r) {
-    std::string text = (r.target.form == kAnyForm ? std::string("*")
-                                                  : std::string(kMagForms[r.target.form].name)) +
-                       " Lv" + std::to_string(r.target.level) + " items " +
-                       std::to_string(r.allowedItems);
-    for (const StatRange& s : r.target.stats)
-        text += " " + std::to_string(s.least) + ".." + std::to_string(s.most);
-    return text;
-}
-
 Reason Refusal(const PlanRequest& r) {
     const PlanResult result = FindPlan(r);
     EXPECT_FALSE(result.plan);
@@ -236,8 +226,12 @@ TEST(Refusals, ImpossibleVerdictsAgreeWithAnExhaustiveSearch) {
             ++impossible;
             EXPECT_EQ(fewest, -1) << "round " << round;
         }
-        if (result.plan && result.Proven()) EXPECT_EQ(result.plan->items, fewest) << round;
-        if (result.plan) EXPECT_GE(result.plan->items, fewest) << "round " << round;
+        if (result.plan && result.Proven()) {
+            EXPECT_EQ(result.plan->items, fewest) << round;
+        }
+        if (result.plan) {
+            EXPECT_GE(result.plan->items, fewest) << "round " << round;
+        }
     }
     EXPECT_GT(impossible, 5);
 }
