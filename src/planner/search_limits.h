@@ -35,7 +35,8 @@ struct RoundLimits {
     // What one child of a wide search's step takes in memory, all its copies counted.
     std::size_t bytesPerChild = 200;
     // Once a plan is in hand, widening the search may cost this many times the work that
-    // found it (at least leastImprovement), so that quick targets stay quick.
+    // found it (at least leastImprovement), so that quick targets stay quick. Both grow
+    // with the effort, or 「もっと探す」 could stop where the search before it stopped.
     std::uint64_t improvementFactor = 16;
     std::uint64_t leastImprovement = 8'000'000;
     // A proof is tried when the plan is at most this many items above the bound, with at
@@ -50,6 +51,7 @@ struct RoundLimits {
         RoundLimits limits;
         const auto e = static_cast<std::uint64_t>(effort < 1 ? 1 : effort);
         limits.leastImprovement *= e;
+        limits.improvementFactor *= e;
         limits.closeProofWork *= e;
         limits.maxBeamWidth *= static_cast<int>(e < 16 ? e : 16);
         return limits;
