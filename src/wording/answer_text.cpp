@@ -13,8 +13,9 @@ std::string BoundText(int items, int bound) {
 std::string SearchCutText(planner::SearchEnd end) {
     switch (end) {
         case planner::SearchEnd::Work:
-            // The work allowed ran out: the whole budget, or the share for bettering a plan.
-            return "決まった上限まで探したところで止めました。";
+            // The work allowed ran out: the whole budget, or only the share for bettering the
+            // plan in hand, which may leave the bar far from full; the sentence fits both.
+            return "見つけたプランより少ない与え方を、決まった分だけ探して止めました。";
         case planner::SearchEnd::Memory:
             return "探すのに使えるメモリが上限に達したので、途中で止めました。";
         case planner::SearchEnd::Time:
