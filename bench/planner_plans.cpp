@@ -7,7 +7,9 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <cstdio>
 #include <random>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -36,6 +38,19 @@ double PeakMiB() {
     return static_cast<double>(usage.ru_maxrss) / 1024.0;
 }
 
+std::string Describe(const PlanRequest& r) {
+    constexpr const char* kClassNames[] = {"HU", "RA", "FO"};
+    std::string text = std::string(kClassNames[static_cast<int>(r.characterClass)]) +
+                       (r.parity == SectionIdParity::Even ? " even" : " odd") + " from Lv" +
+                       std::to_string(r.start.Level) + " to " +
+                       (r.target.form == kAnyForm ? std::string("*")
+                                                  : std::string(kMagForms[r.target.form].name)) +
+                       " Lv" + std::to_string(r.target.level);
+    for (const StatRange& range : r.target.stats)
+        text += " " + std::to_string(range.least) + ".." + std::to_string(range.most);
+    return text;
+}
+
 // Times each plan and collects what the figures report.
 struct Tally {
     std::vector<double> seconds;
@@ -52,15 +67,17 @@ struct Tally {
     std::uint64_t raysDropped = 0;
     std::size_t peakCounted = 0;  // the most memory one search counted
 
-    void Plan(benchmark::State& state, const PlanRequest& request, int knownItems = -1) {
+    void Plan(const PlanRequest& request, int knownItems = -1) {
         const auto start = std::chrono::steady_clock::now();
         const PlanResult result = FindPlan(request);
         seconds.push_back(
             std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
         if (!result.plan) {
+            // A reachable target the budget did not find: a figure of its own, named on the
+            // error stream so that it can be looked at.
             ++none;
-            state.SkipWithError(
-                ("no plan for a reachable target: " + wording::ReasonText(result.reason)).c_str());
+            std::fprintf(stderr, "no plan for %s: %s\n", Describe(request).c_str(),
+                         wording::ReasonText(result.reason).c_str());
             return;
         }
         if (result.end == SearchEnd::Time) ++clocked;
@@ -78,6 +95,7 @@ struct Tally {
     }
     void Report(benchmark::State& state) const {
         state.counters["plans"] = static_cast<double>(seconds.size());
+        state.counters["none"] = none;
         if (seconds.size() == 1) {
             state.counters["items"] = items;
             state.counters["bound"] = bound;
@@ -121,7 +139,7 @@ void BM_FinalFormsAtLevel50(benchmark::State& state) {
     requests.resize(std::min<std::size_t>(requests.size(), state.range(0)));
     Tally tally;
     for (auto _ : state)
-        for (const PlanRequest& request : requests) tally.Plan(state, request);
+        for (const PlanRequest& request : requests) tally.Plan(request);
     tally.Report(state);
 }
 BENCHMARK(BM_FinalFormsAtLevel50)->Arg(1000)->Unit(benchmark::kMillisecond)->Iterations(1);
@@ -132,7 +150,7 @@ void BM_ExactBuildAtLevel200(benchmark::State& state) {
     PlanRequest request;
     request.target = {MagFormIndex("ウシャス"), kLevelCap, Target::Exactly({15, 25, 70, 90})};
     Tally tally;
-    for (auto _ : state) tally.Plan(state, request);
+    for (auto _ : state) tally.Plan(request);
     tally.Report(state);
 }
 BENCHMARK(BM_ExactBuildAtLevel200)->Unit(benchmark::kMillisecond)->Iterations(1);
@@ -176,7 +194,7 @@ void BM_RandomTargets(benchmark::State& state) {
         targets.push_back(RandomTarget(rng, state.range(1) != 0));
     Tally tally;
     for (auto _ : state)
-        for (const KnownTarget& t : targets) tally.Plan(state, t.request, t.feedingItems);
+        for (const KnownTarget& t : targets) tally.Plan(t.request, t.feedingItems);
     tally.Report(state);
 }
 BENCHMARK(BM_RandomTargets)->Args({100, 0})->Unit(benchmark::kMillisecond)->Iterations(1);
