@@ -8,6 +8,7 @@
 #include "wording/reach_row_text.h"
 
 using namespace toviran;
+using testing::kSearchMilliseconds;
 using testing::PlannerFixture;
 
 namespace {
@@ -258,7 +259,7 @@ class ReachPageTest : public QObject {
             p.cmbForm->setCurrentIndex(form);
             QVERIFY(p.txtLevel->text().isEmpty());
             const planner::ReachRow row = planner::ReachOf(fromNew, form);
-            QTRY_VERIFY(!p.lblLevelNote->isVisible());
+            QTRY_VERIFY_WITH_TIMEOUT(!p.lblLevelNote->isVisible(), kSearchMilliseconds);
             QCOMPARE(p.txtLevel->text(), row.level > 0 ? QString::number(row.level) : "");
             if (row.level == 0) QVERIFY(p.lblFormNote->isVisible());
         }
@@ -268,10 +269,11 @@ class ReachPageTest : public QObject {
         // From the main window's mag: fed past the form's level, the mag is the form.
         p.optFromCurrent->setChecked(true);
         p.cmbForm->setCurrentIndex(MagFormIndex("ヴァルナ"));
-        QTRY_COMPARE(p.txtLevel->text(), QStringLiteral("10"));
+        QTRY_COMPARE_WITH_TIMEOUT(p.txtLevel->text(), QStringLiteral("10"), kSearchMilliseconds);
         f.Feed("30");
         QCOMPARE(f.state.MagName, std::string("ヴァルナ"));
-        QTRY_COMPARE(p.txtLevel->text(), QString::number(f.state.Level));
+        QTRY_COMPARE_WITH_TIMEOUT(p.txtLevel->text(), QString::number(f.state.Level),
+                                  kSearchMilliseconds);
     }
 
     // 探す while the level is looked for searches once it is known.
@@ -286,7 +288,7 @@ class ReachPageTest : public QObject {
         QTest::mouseClick(p.cmdSearch, Qt::LeftButton);
         QVERIFY(f.Status().startsWith(QStringLiteral("目標のレベルを確かめています")));
         QVERIFY(f.fakes.messages.shown.empty());
-        QTRY_VERIFY(f.Planner()->ShownPlan() != nullptr);
+        QTRY_VERIFY_WITH_TIMEOUT(f.Planner()->ShownPlan() != nullptr, kSearchMilliseconds);
         QCOMPARE(int{f.Planner()->ShownPlan()->final.level}, 35);
         QVERIFY(f.fakes.messages.shown.empty());
     }
