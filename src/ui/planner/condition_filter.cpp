@@ -3,10 +3,16 @@
 #include <QKeyEvent>
 #include <algorithm>
 
+#include "engine/mag_core.h"
+
 namespace toviran {
 namespace {
 
-constexpr int kMostDigits = 3;  // levels go up to 200
+constexpr int DigitsOf(int n) {
+    return n < 10 ? 1 : 1 + DigitsOf(n / 10);
+}
+// No level or stat is above the level cap, so no number in a condition is longer.
+constexpr int kMostDigits = DigitsOf(kLevelCap);
 
 bool ConditionChar(QChar c) {
     return (c >= u'0' && c <= u'9') || c == u'.' || c == u'*';
