@@ -72,7 +72,6 @@ class HashIndex {
         size_ = 0;
     }
 
-    std::size_t Size() const { return size_; }
     std::size_t Bytes() const { return slots_.capacity() * sizeof(Slot); }
     // What the table would take on top of its own when it next grows (it holds both then).
     std::size_t GrowthBytes() const {
