@@ -40,11 +40,11 @@ std::string ReachRowText(const planner::ReachRow& row) {
         case planner::ReachRow::Status::Unsettled:
             break;
     }
-    std::string text = "未確定です。";
+    // With a plan in hand the reason is about the levels below it, not about finding one.
     if (row.level > 0)
-        text += level + "なら、" + ItemsText(row.items) +
-                "のプランがあります。それより低いレベルでなれるかどうかは、確かめきれていません。";
-    return text + ReasonText(row.reason);
+        return "未確定です。" + level + "なら、" + ItemsText(row.items) + "のプランがあります。" +
+               UnsettledBelowText(row, "なれる");
+    return "未確定です。" + ReasonText(row.reason);
 }
 
 }  // namespace toviran::wording

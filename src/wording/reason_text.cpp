@@ -216,11 +216,16 @@ std::string ReasonText(const Reason& r) {
 
 namespace toviran::wording {
 
+std::string UnsettledBelowText(const planner::ReachRow& row, const std::string& verb) {
+    const char* within = row.reason.kind == ReasonKind::OutOfMemory ? "使えるメモリのうちに"
+                         : row.reason.kind == ReasonKind::OutOfTime ? "制限時間内に"
+                                                                    : "決まった上限までに";
+    return "それより低いレベルで" + verb + "かどうかは、" + within + "確かめきれませんでした。";
+}
+
 std::string ReachRowReason(const planner::ReachRow& row) {
     if (row.status == planner::ReachRow::Status::Unsettled && row.level > 0)
-        return "Lv" + N(row.level) +
-               "で届きますが、それより低いレベルで届くかどうかは、決まった上限までに"
-               "確かめきれませんでした。";
+        return "Lv" + N(row.level) + "で届きますが、" + UnsettledBelowText(row, "届く");
     return ReasonText(row.reason);
 }
 

@@ -23,4 +23,9 @@ namespace toviran::wording {
 // reason toviran-sim prints after the row's numbers.
 std::string ReachRowReason(const planner::ReachRow& row);
 
+// For a row not settled below the level it has a plan at: that lower levels were not settled,
+// and which limit stopped them ("それより低いレベルで届くかどうかは、…確かめきれませんでした。").
+// `verb` is the row's word for reaching the form.
+std::string UnsettledBelowText(const planner::ReachRow& row, const std::string& verb);
+
 }  // namespace toviran::wording

@@ -30,7 +30,7 @@ FormsRowText RowText(const planner::ReachRow& row) {
     }
     text.answer = Utf8(wording::ReachStatusText(row.status));
     if (row.status != planner::ReachRow::Status::Reachable)
-        text.answer += QStringLiteral("：") + Utf8(wording::ReasonText(row.reason));
+        text.answer += QStringLiteral("：") + Utf8(wording::ReachRowReason(row));
     text.spoken = Utf8(wording::ReachRowText(row));
     return text;
 }
