@@ -111,7 +111,7 @@ class RowSearch {
             row.status = ReachRow::Status::Reachable;
             return row;
         }
-        row.reason.kind = ReasonKind::OutOfWork;
+        row.reason.kind = cut_;
         return row;
     }
 
@@ -132,7 +132,12 @@ class RowSearch {
         if (result.plan) {
             known_[i] = Known::Plan;
             if (firstPlan) firstPlans_[i] = result;
-        } else if (Proves(result.reason.kind)) {
+        } else if (!Proves(result.reason.kind)) {
+            // The limit that left this level open; memory or time outweigh the work.
+            if (result.reason.kind == ReasonKind::OutOfMemory ||
+                result.reason.kind == ReasonKind::OutOfTime)
+                cut_ = result.reason.kind;
+        } else {
             known_[i] = Known::None;
             // The highest level proven keeps its reason, whatever order the levels are asked in.
             if (!last_.set || i >= last_.level)
@@ -143,7 +148,7 @@ class RowSearch {
 
     ReachRow Unsettled(ReachRow row) const {
         row.status = ReachRow::Status::Unsettled;
-        row.reason.kind = ReasonKind::OutOfWork;
+        row.reason.kind = cut_;
         return row;
     }
 
@@ -178,6 +183,7 @@ class RowSearch {
     } last_;
     std::uint64_t budget_;
     std::uint64_t spent_ = 0;
+    ReasonKind cut_ = ReasonKind::OutOfWork;
     std::stop_token stop_;
 };
 

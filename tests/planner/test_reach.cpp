@@ -120,5 +120,16 @@ TEST(Reach, ImpossibleRowsNearTheTopSayWhy) {
     }
 }
 
+// A row left open because the memory ran out says so, not that the work did: the player then
+// knows more work alone may not settle it.
+TEST(Reach, AnOpenRowNamesTheLimitThatLeftItOpen) {
+    ReachRequest table = TableFor(MagCore{}, CharacterClass::HU, SectionIdParity::Even);
+    table.startIsNewMag = true;
+    table.options.memoryBytes = std::size_t{1} << 20;
+    const ReachRow row = ReachOf(table, Form("ピアン"));
+    EXPECT_EQ(row.status, ReachRow::Status::Unsettled);
+    EXPECT_EQ(row.reason.kind, ReasonKind::OutOfMemory);
+}
+
 }  // namespace
 }  // namespace toviran::planner
